@@ -1,0 +1,63 @@
+#include "console.h"
+
+#include <climits>
+#include <limits>
+
+namespace {
+
+// The blanks atoi skips: isspace in the C locale.
+bool isBlank(char c) {
+  return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' ||
+         c == '\r';
+}
+
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+constexpr unsigned long long outOfRange =
+    static_cast<unsigned long long>(INT_MAX) + 1;
+
+}  // namespace
+
+void LeadingNumber::feed(char c) {
+  switch (stage_) {
+    case Stage::blanks:
+      if (isBlank(c)) return;
+      stage_ = Stage::digits;
+      if (c == '+' || c == '-') {
+        negative_ = c == '-';
+        return;
+      }
+      [[fallthrough]];
+    case Stage::digits:
+      if (!isDigit(c)) {
+        stage_ = Stage::done;
+        return;
+      }
+      value_ = value_ * 10 + static_cast<unsigned>(c - '0');
+      if (value_ > outOfRange) value_ = outOfRange;
+      return;
+    case Stage::done:
+      return;
+  }
+}
+
+unsigned LeadingNumber::choice(unsigned highest) const {
+  if (negative_ || value_ < 1 || value_ > highest) return 0;
+  return static_cast<unsigned>(value_);
+}
+
+std::optional<unsigned> readChoice(std::istream& in, unsigned highest) {
+  char c = 0;
+  if (!in.get(c)) return std::nullopt;
+  LeadingNumber number;
+  while (c != '\n') {
+    number.feed(c);
+    if (!in.get(c)) break;
+  }
+  return number.choice(highest);
+}
+
+bool skipLine(std::istream& in) {
+  in.ignore(std::numeric_limits<std::streamsize>::max(), '\n');
+  return in.gcount() > 0;
+}

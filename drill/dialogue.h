@@ -1,0 +1,19 @@
+// The console dialogue of the drill: menu, choice, then questions until
+// input ends.
+#ifndef REACTION_DRILL_DRILL_DIALOGUE_H_
+#define REACTION_DRILL_DRILL_DIALOGUE_H_
+
+#include <istream>
+#include <ostream>
+
+// Shows the menu, reads the choice of reaction type once (1 to 8 fixes it,
+// anything else means a fresh random type for every question), then for
+// each question shows the reactants, waits for one line and reveals the
+// answer. When input ends at a question, that question's answer is still
+// revealed.
+// Returns the exit status: 0 when input ends, 1 as soon as `out` can no
+// longer be written.
+// REQUIRES: the ion catalogue is filled (initIons).
+int runDrill(std::istream& in, std::ostream& out);
+
+#endif  // REACTION_DRILL_DRILL_DIALOGUE_H_
