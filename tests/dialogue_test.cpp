@@ -1,0 +1,216 @@
+// The console dialogue, driven in-process with a fixed seed.
+#include "dialogue.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <set>
+#include <sstream>
+#include <streambuf>
+#include <string>
+#include <vector>
+
+#include "console.h"
+#include "ion.h"
+#include "question.h"
+#include "transcript.h"
+
+namespace {
+
+struct Session {
+  int status;
+  std::string output;
+};
+
+Session runWith(const std::string& input, unsigned seed = 1) {
+  initIons();
+  std::srand(seed);
+  std::istringstream in(input);
+  std::ostringstream out;
+  const int status = runDrill(in, out);
+  return {status, out.str()};
+}
+
+// The blocks of a session; fails the test if the start-up text differs or
+// any block is malformed.
+std::vector<Block> blocksOf(const Session& s) {
+  std::vector<Block> blocks;
+  EXPECT_EQ(s.output.substr(0, drillStartup.size()), drillStartup);
+  EXPECT_TRUE(parseBlocks(
+      std::string_view(s.output).substr(drillStartup.size()), blocks))
+      << s.output;
+  return blocks;
+}
+
+TEST(MenuChoice, ReadsTheLeadingNumberLikeAtoi) {
+  const std::vector<std::pair<std::string, unsigned>> cases = {
+      {"3", 3},
+      {" 5", 5},
+      {"7a", 7},
+      {"+4", 4},
+      {"8", 8},
+      {"\t\v\f\r 2", 2},
+      {"000000000000000000000000001", 1},
+      {std::string("6\0x", 3), 6},
+      {"0", 0},
+      {"9", 0},
+      {"-1", 0},
+      {"-0", 0},
+      {"abc", 0},
+      {"", 0},
+      {"- 3", 0},
+      {"+-3", 0},
+      {std::string("\0"
+                   "5",
+                   2),
+       0},
+      {"4294967297", 0},  // 1 if it wrapped around
+      {"-4294967295", 0},
+      {"99999999999999999999999999", 0},
+  };
+  for (const auto& [line, choice] : cases) {
+    for (const char* end : {"\n", "", "\n9\n"}) {
+      std::istringstream in(line + end);
+      const std::optional<unsigned> read = readChoice(in, 8);
+      if (line.empty() && *end == '\0') {
+        EXPECT_FALSE(read) << "no line at all";
+      } else {
+        EXPECT_EQ(read, choice) << '"' << line << '"';
+      }
+    }
+  }
+}
+
+TEST(Dialogue, ShowsTheWorkedExampleExactly) {
+  initIons();
+  unsigned seed = 1;
+  do {
+    std::srand(++seed);
+    makeQuestion(1);
+  } while (question != "hydrochloric acid + sodium hydroxide");
+
+  const Session s = runWith("1\n", seed);
+  EXPECT_EQ(s.status, 0);
+  EXPECT_EQ(s.output, std::string(drillStartup) +
+                          "Question: hydrochloric acid + sodium hydroxide\n"
+                          "(acid + base -> salt + water)\n"
+                          "Products, including spectators:  sodium chloride "
+                          "+ water\n"
+                          "Answer, ionic:\n"
+                          "  hydrogen ions + hydroxide ions -> water\n"
+                          "\n"
+                          "\n");
+}
+
+// The captions a type can show: its own, or the reason nothing reacts.
+bool captionFits(unsigned type, const std::string& caption) {
+  static const std::vector<std::string> captions = {
+      "acid + base -> salt + water",
+      "acid + carbonate -> salt + water + carbon dioxide gas",
+      "acid + reactive metal -> hydrogen gas + salt",
+      "water + reactive metal -> hydrogen gas + metal hydroxide",
+      "metal + nonmetal -> salt",
+      "precipitation reaction",
+      "single displacement reaction",
+      "combustion in air -> combine with oxygen"};
+  static const std::vector<std::string> idle = {
+      "",
+      "",
+      " is not reactive enough to react with acid",
+      " is not reactive enough to react with water",
+      "",
+      "salt + salt with no precipitate",
+      " is not reactive enough to displace ",
+      ""};
+  const std::string& why = idle[type - 1];
+  return caption == captions[type - 1] ||
+         (!why.empty() && caption.find(why) != std::string::npos);
+}
+
+TEST(Dialogue, ChoiceFixesTheTypeOrMakesItRandom) {
+  const std::vector<std::pair<std::string, unsigned>> choices = {
+      {"3", 3}, {" 5", 5}, {"7x", 7},  {"8", 8}, {"1", 1},         {"0", 0},
+      {"9", 0}, {"-1", 0}, {"abc", 0}, {"", 0},  {"4294967297", 0}};
+  const std::string pauses(400, '\n');
+  for (const auto& [line, type] : choices) {
+    const Session s = runWith(line + "\n" + pauses);
+    const std::vector<Block> blocks = blocksOf(s);
+    ASSERT_EQ(blocks.size(), pauses.size() + 1) << line;
+    std::set<unsigned> typesSeen;
+    for (const Block& b : blocks) {
+      for (unsigned t = 1; t <= 8; ++t) {
+        if ((type == 0 || t == type) && captionFits(t, b.qtype)) {
+          typesSeen.insert(t);
+        }
+      }
+      ASSERT_TRUE(type == 0 || captionFits(type, b.qtype)) << b.qtype;
+      ASSERT_EQ(b.question.find("<an error occurred>"), std::string::npos);
+    }
+    EXPECT_EQ(typesSeen.size(), type == 0 ? 8U : 1U) << line;
+  }
+}
+
+TEST(Dialogue, EveryLineIsOnePauseWhateverItHolds) {
+  const std::vector<std::pair<std::string, std::size_t>> inputs = {
+      {"8\n" + std::string(100000, 'x') + "\n", 2},
+      {std::string("5\n\0\xff\r\n\x1b[A\n", 10), 3},
+      {"2\nno line break at the end", 2},
+      {"2\n\n\n\n", 4},
+      {"2", 1},
+      {"\n", 1},
+  };
+  for (const auto& [input, blocks] : inputs) {
+    const Session s = runWith(input);
+    EXPECT_EQ(s.status, 0);
+    EXPECT_EQ(blocksOf(s).size(), blocks);
+  }
+}
+
+TEST(Dialogue, EndOfInputBeforeTheChoiceEndsQuietly) {
+  const Session empty = runWith("");
+  EXPECT_EQ(empty.status, 0);
+  EXPECT_EQ(empty.output, std::string(drillStartup.substr(
+                              0, drillStartup.find("\nPress enter"))) +
+                              "\n");
+  // Standard input closed outright reads as no input at all.
+  std::istream closed(nullptr);
+  std::ostringstream out;
+  EXPECT_EQ(runDrill(closed, out), 0);
+  EXPECT_EQ(out.str(), empty.output);
+}
+
+// Input that never ends: an empty line, again and again.
+class EndlessEmptyLines : public std::streambuf {
+  int_type underflow() override {
+    setg(&newline_, &newline_, &newline_ + 1);
+    return '\n';
+  }
+  char newline_ = '\n';
+};
+
+// Output that accepts a few bytes and then fails, like a closed pipe.
+class ClosesAfter : public std::streambuf {
+ public:
+  explicit ClosesAfter(std::size_t bytes) : left_(bytes) {}
+
+ private:
+  int_type overflow(int_type c) override {
+    if (left_ == 0) return traits_type::eof();
+    --left_;
+    return c;
+  }
+  std::size_t left_;
+};
+
+TEST(Dialogue, StopsWhenOutputCanNoLongerBeWritten) {
+  initIons();
+  for (std::size_t bytes : {0, 100, 5000}) {
+    EndlessEmptyLines endless;
+    ClosesAfter closing(bytes);
+    std::istream in(&endless);
+    std::ostream out(&closing);
+    EXPECT_EQ(runDrill(in, out), 1);
+  }
+}
+
+}  // namespace

@@ -1,0 +1,272 @@
+// The worked examples of every reaction type, word for word.
+#include "reactions.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "catalogue.h"
+#include "question.h"
+
+namespace {
+
+using Names = std::vector<std::string>;
+
+struct Example {
+  Names ions;          // the reactants' names, in the order of their record
+  QuestionTexts want;  // question, qtype, products, ionic
+};
+
+void expectTexts(const QuestionTexts& got, const QuestionTexts& want) {
+  EXPECT_EQ(got.question, want.question);
+  EXPECT_EQ(got.qtype, want.qtype) << want.question;
+  EXPECT_EQ(got.products, want.products) << want.question;
+  EXPECT_EQ(got.ionic, want.ionic) << want.question;
+}
+
+template <typename Build>
+void expectExamples(const std::vector<Example>& examples, Build build) {
+  for (const Example& e : examples) expectTexts(compose(build(e.ions)), e.want);
+}
+
+TEST(Compose, AcidBase) {
+  const std::string caption = "acid + base -> salt + water";
+  expectExamples(
+      {{{"chloride", "sodium", "hydroxide"},
+        {"hydrochloric acid + sodium hydroxide", caption,
+         "sodium chloride + water", "hydrogen ions + hydroxide ions -> water"}},
+       {{"nitrate", "copper(II)", "hydroxide"},
+        {"nitric acid + copper(II) hydroxide", caption,
+         "copper(II) nitrate + water",
+         "hydrogen ions + copper(II) hydroxide -> copper(II) ions + water"}},
+       {{"sulphate", "barium", "oxide"},
+        {"sulphuric acid + barium oxide", caption, "barium sulphate + water",
+         "hydrogen ions + sulphate ions + barium ions + oxide ions -> barium "
+         "sulphate + water"}},
+       {{"chloride", "silver", "oxide"},
+        {"hydrochloric acid + silver oxide", caption, "silver chloride + water",
+         "hydrogen ions + chloride ions + silver oxide -> silver chloride + "
+         "water"}},
+       {{"carbonate", "potassium", "hydroxide"},
+        {"carbonic acid + potassium hydroxide", caption,
+         "potassium carbonate + water",
+         "hydrogen ions + hydroxide ions -> water"}}},
+      [](const Names& n) {
+        return AcidBase{named(n[0]), named(n[1]), named(n[2])};
+      });
+}
+
+TEST(Compose, AcidCarbonate) {
+  const std::string caption =
+      "acid + carbonate -> salt + water + carbon dioxide gas";
+  expectExamples(
+      {{{"chloride", "sodium", "carbonate"},
+        {"hydrochloric acid + sodium carbonate", caption,
+         "sodium chloride + water + carbon dioxide",
+         "hydrogen ions + carbonate ions -> water + carbon dioxide"}},
+       {{"nitrate", "zinc", "carbonate"},
+        {"nitric acid + zinc carbonate", caption,
+         "zinc nitrate + water + carbon dioxide",
+         "hydrogen ions + zinc carbonate -> zinc ions + water + carbon "
+         "dioxide"}},
+       {{"sulphate", "barium", "carbonate"},
+        {"sulphuric acid + barium carbonate", caption,
+         "barium sulphate + water + carbon dioxide",
+         "hydrogen ions + sulphate ions + barium carbonate -> barium sulphate "
+         "+ water + carbon dioxide"}},
+       {{"carbonate", "sodium", "carbonate"},
+        {"carbonic acid + sodium carbonate", caption,
+         "sodium carbonate + water + carbon dioxide",
+         "hydrogen ions + carbonate ions -> water + carbon dioxide"}},
+       // Bicarbonate dissolves with sodium; with zinc the rules cannot tell,
+       // and it is written whole.
+       {{"chloride", "sodium", "bicarbonate"},
+        {"hydrochloric acid + sodium bicarbonate", caption,
+         "sodium chloride + water + carbon dioxide",
+         "hydrogen ions + bicarbonate ions -> water + carbon dioxide"}},
+       {{"chloride", "zinc", "bicarbonate"},
+        {"hydrochloric acid + zinc bicarbonate", caption,
+         "zinc chloride + water + carbon dioxide",
+         "hydrogen ions + zinc bicarbonate -> zinc ions + water + carbon "
+         "dioxide"}}},
+      [](const Names& n) {
+        return AcidCarbonate{named(n[0]), named(n[1]), named(n[2])};
+      });
+}
+
+TEST(Compose, AcidMetal) {
+  const std::string caption = "acid + reactive metal -> hydrogen gas + salt";
+  expectExamples(
+      {{{"chloride", "zinc"},
+        {"hydrochloric acid + zinc metal", caption,
+         "hydrogen gas + zinc chloride",
+         "hydrogen ions + zinc metal -> hydrogen gas + zinc ions"}},
+       {{"phosphate", "magnesium"},
+        {"phosphoric acid + magnesium metal", caption,
+         "hydrogen gas + magnesium phosphate",
+         "phosphoric acid + magnesium metal -> hydrogen gas + magnesium "
+         "phosphate"}},
+       {{"nitrate", "silver"},
+        {"nitric acid + silver metal",
+         "silver is not reactive enough to react with acid",
+         "nitric acid + silver metal", "NO REACTION"}},
+       {{"sulphate", "copper"},
+        {"sulphuric acid + copper metal",
+         "copper is not reactive enough to react with acid",
+         "sulphuric acid + copper metal", "NO REACTION"}}},
+      [](const Names& n) {
+        return AcidMetal{named(n[0]), named(n[1])};
+      });
+}
+
+TEST(Compose, WaterMetal) {
+  const std::string caption =
+      "water + reactive metal -> hydrogen gas + metal hydroxide";
+  expectExamples(
+      {{{"sodium"},
+        {"water + sodium metal", caption, "hydrogen gas + sodium hydroxide",
+         "water + sodium metal -> hydrogen gas + sodium ions + hydroxide "
+         "ions"}},
+       {{"lithium"},
+        {"water + lithium metal", caption, "hydrogen gas + lithium hydroxide",
+         "water + lithium metal -> hydrogen gas + lithium hydroxide"}},
+       {{"zinc"},
+        {"water + zinc metal",
+         "zinc is not reactive enough to react with water",
+         "water + zinc metal", "NO REACTION"}},
+       {{"magnesium"},
+        {"water + magnesium metal",
+         "magnesium is not reactive enough to react with water",
+         "water + magnesium metal", "NO REACTION"}}},
+      [](const Names& n) { return WaterMetal{named(n[0])}; });
+}
+
+TEST(Compose, MetalNonmetal) {
+  const std::string caption = "metal + nonmetal -> salt";
+  expectExamples(
+      {{{"sodium", "chloride", "chlorine gas"},
+        {"sodium metal + chlorine gas", caption, "sodium chloride",
+         "sodium metal + chlorine gas -> sodium chloride"}},
+       {{"aluminium", "oxide", "oxygen gas"},
+        {"aluminium metal + oxygen gas", caption, "aluminium oxide",
+         "aluminium metal + oxygen gas -> aluminium oxide"}},
+       {{"potassium", "bromide", "bromine liquid"},
+        {"potassium metal + bromine liquid", caption, "potassium bromide",
+         "potassium metal + bromine liquid -> potassium bromide"}},
+       {{"gold", "sulfide", "sulfur solid"},
+        {"gold metal + sulfur solid", caption, "gold sulfide",
+         "gold metal + sulfur solid -> gold sulfide"}}},
+      [](const Names& n) {
+        return MetalNonmetal{named(n[0]), named(n[1]), n[2]};
+      });
+}
+
+TEST(Compose, Precipitation) {
+  const std::string caption = "precipitation reaction";
+  expectExamples(
+      {{{"sodium", "chloride", "barium", "nitrate"},
+        {"sodium chloride solution + barium nitrate solution",
+         "salt + salt with no precipitate", "sodium nitrate + barium chloride",
+         "NO REACTION (all spectator ions)"}},
+       {{"sodium", "chloride", "silver", "nitrate"},
+        {"sodium chloride solution + silver nitrate solution", caption,
+         "sodium nitrate + silver chloride",
+         "chloride ions + silver ions -> silver chloride"}},
+       {{"silver", "nitrate", "sodium", "chloride"},
+        {"silver nitrate solution + sodium chloride solution", caption,
+         "silver chloride + sodium nitrate",
+         "silver ions + chloride ions -> silver chloride"}},
+       {{"barium", "chloride", "silver", "sulphate"},
+        {"barium chloride solution + silver sulphate solution", caption,
+         "barium sulphate + silver chloride",
+         "barium ions + chloride ions + silver ions + sulphate ions -> barium "
+         "sulphate + silver chloride"}},
+       {{"ammonium", "sulphate", "barium", "chloride"},
+        {"ammonium sulphate solution + barium chloride solution", caption,
+         "ammonium chloride + barium sulphate",
+         "sulphate ions + barium ions -> barium sulphate"}},
+       {{"barium", "chloride", "sodium", "nitride"},
+        {"barium chloride solution + sodium nitride solution", caption,
+         "barium nitride + sodium chloride",
+         "barium ions + nitride ions -> barium nitride"}}},
+      [](const Names& n) {
+        return Precipitation{named(n[0]), named(n[1]), named(n[2]),
+                             named(n[3])};
+      });
+}
+
+TEST(Compose, Displacement) {
+  const std::string caption = "single displacement reaction";
+  expectExamples(
+      {{{"zinc", "copper", "sulphate"},
+        {"zinc metal + copper sulphate solution", caption,
+         "copper metal + zinc sulphate",
+         "zinc metal + copper ions -> copper metal + zinc ions"}},
+       {{"silver", "gold", "chloride"},
+        {"silver metal + gold chloride solution", caption,
+         "gold metal + silver chloride",
+         "silver metal + gold ions + chloride ions -> gold metal + silver "
+         "chloride"}},
+       {{"copper", "zinc", "nitrate"},
+        {"copper metal + zinc nitrate solution",
+         "copper is not reactive enough to displace zinc",
+         "copper metal + zinc nitrate solution", "NO REACTION"}},
+       // A new salt the rules cannot tell counts as dissolved.
+       {{"magnesium", "iron", "phosphide"},
+        {"magnesium metal + iron phosphide solution", caption,
+         "iron metal + magnesium phosphide",
+         "magnesium metal + iron ions -> iron metal + magnesium ions"}}},
+      [](const Names& n) {
+        return Displacement{named(n[0]), named(n[1]), named(n[2])};
+      });
+}
+
+TEST(Compose, Combustion) {
+  struct Row {
+    Fuel fuel;
+    std::string question;
+    std::string ionic;
+  };
+  const std::vector<Row> rows = {
+      {{1, 0, 2}, "burning CH2 gas in air", "2CH2 + 3O2 -> 2CO2 + 2H2O"},
+      {{1, 0, 3}, "burning CH3 gas in air", "4CH3 + 7O2 -> 4CO2 + 6H2O"},
+      {{2, 0, 4}, "burning C2H4 gas in air", "C2H4 + 3O2 -> 2CO2 + 2H2O"},
+      {{2, 1, 2}, "burning C2H2O liquid in air", "C2H2O + 2O2 -> 2CO2 + H2O"},
+      {{2, 1, 4}, "burning C2H4O liquid in air", "2C2H4O + 5O2 -> 4CO2 + 4H2O"},
+      {{5, 0, 10},
+       "burning C5H10 liquid in air",
+       "2C5H10 + 15O2 -> 10CO2 + 10H2O"},
+      {{6, 0, 13},
+       "burning C6H13 liquid in air",
+       "4C6H13 + 37O2 -> 24CO2 + 26H2O"},
+      {{6, 5, 8},
+       "burning C6H8O5 solid in air",
+       "2C6H8O5 + 11O2 -> 12CO2 + 8H2O"},
+      {{4, 0, 9}, "burning C4H9 gas in air", "4C4H9 + 25O2 -> 16CO2 + 18H2O"},
+      {{5, 4, 2},
+       "burning C5H2O4 solid in air",
+       "2C5H2O4 + 7O2 -> 10CO2 + 2H2O"},
+      {{5, 3, 6},
+       "burning C5H6O3 liquid in air",
+       "C5H6O3 + 5O2 -> 5CO2 + 3H2O"},
+  };
+  for (const Row& r : rows) {
+    expectTexts(compose(r.fuel),
+                {r.question, "combustion in air -> combine with oxygen",
+                 "carbon dioxide + water", r.ionic});
+  }
+}
+
+TEST(MakeQuestion, TypeOutsideOneToEightIsAnError) {
+  initIons();
+  for (unsigned q : {0U, 9U, 4294967295U}) {
+    makeQuestion(8);
+    makeQuestion(q);
+    expectTexts({question, qtype, products, ionic},
+                {"<an error occurred>", "<an error occurred>",
+                 "<an error occurred>", ""});
+  }
+}
+
+}  // namespace

@@ -1,0 +1,75 @@
+// Reading a drill transcript back into question blocks. Plain C++, so the
+// fuzz harness can check transcripts with it too.
+#ifndef REACTION_DRILL_TESTS_TRANSCRIPT_H_
+#define REACTION_DRILL_TESTS_TRANSCRIPT_H_
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+// Everything the drill writes before its first question.
+inline constexpr std::string_view drillStartup =
+    "Determine the products, given the reactants.\n"
+    "\n"
+    "Reaction types are:\n"
+    "0. random\n"
+    "1. acid + base\n"
+    "2. acid + carbonate\n"
+    "3. acid + reactive metal\n"
+    "4. water + reactive metal\n"
+    "5. metal + nonmetal -> salt\n"
+    "6. precipitation\n"
+    "7. single displacement\n"
+    "8. combustion (burning in air)\n"
+    "Which kind of questions would you like? (0-8):\n"
+    "Press enter to reveal the answer to each question.\n"
+    "\n";
+
+struct Block {
+  std::string question, qtype, products, ionic;
+};
+
+namespace transcript_detail {
+
+// Takes the line that starts `text` if it begins with `prefix` and ends with
+// `suffix` and a line break; returns what lies between them.
+inline bool takeLine(std::string_view& text, std::string_view prefix,
+                     std::string_view suffix, std::string& between) {
+  const std::size_t end = text.find('\n');
+  if (end == std::string_view::npos) return false;
+  const std::string_view line = text.substr(0, end);
+  if (line.size() < prefix.size() + suffix.size() ||
+      line.substr(0, prefix.size()) != prefix ||
+      line.substr(line.size() - suffix.size()) != suffix) {
+    return false;
+  }
+  between =
+      line.substr(prefix.size(), line.size() - prefix.size() - suffix.size());
+  text.remove_prefix(end + 1);
+  return true;
+}
+
+}  // namespace transcript_detail
+
+// Splits what the drill wrote after its start-up text into blocks. Returns
+// false if any of it is not a complete, well-formed block ending in exactly
+// two empty lines.
+inline bool parseBlocks(std::string_view text, std::vector<Block>& blocks) {
+  using transcript_detail::takeLine;
+  std::string ignored;
+  while (!text.empty()) {
+    Block b;
+    if (!takeLine(text, "Question: ", "", b.question) ||
+        !takeLine(text, "(", ")", b.qtype) ||
+        !takeLine(text, "Products, including spectators:  ", "", b.products) ||
+        !takeLine(text, "Answer, ionic:", "", ignored) || !ignored.empty() ||
+        !takeLine(text, "  ", "", b.ionic) || text.substr(0, 2) != "\n\n") {
+      return false;
+    }
+    text.remove_prefix(2);
+    blocks.push_back(b);
+  }
+  return true;
+}
+
+#endif  // REACTION_DRILL_TESTS_TRANSCRIPT_H_
