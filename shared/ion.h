@@ -9,6 +9,7 @@
 #ifndef REACTION_DRILL_SHARED_ION_H_
 #define REACTION_DRILL_SHARED_ION_H_
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 #include <ctime>
@@ -42,11 +43,11 @@ struct Ion {
         acidname(std::move(a)) {}
 
   // The formula with its charge: "SO42-", "Na+", "Br-".
-  std::string makeFormula() const;
+  [[nodiscard]] std::string makeFormula() const;
   // The charge alone: "2-", "3+", "-", "+".
-  std::string getSuperscript() const;
+  [[nodiscard]] std::string getSuperscript() const;
   // This ion's subscript in the compound it forms with `other`.
-  int getSubscript(const Ion& other) const;
+  [[nodiscard]] int getSubscript(const Ion& other) const;
   // Marks `input` as this ion's formula with charge; writes one verdict line
   // to `out` and returns true only when the answer is exactly right.
   bool getResponse(std::string_view input, std::ostream& out = std::cout) const;
@@ -207,25 +208,12 @@ namespace ion_detail {
 
 inline bool nameIsOneOf(const Ion& i,
                         std::initializer_list<std::string_view> names) {
-  for (std::string_view n : names) {
-    if (i.name == n) return true;
-  }
-  return false;
+  return std::any_of(names.begin(), names.end(),
+                     [&](std::string_view n) { return i.name == n; });
 }
 
-// Draws from `draw` until `accept` holds.
-template <typename Accept>
-Ion drawUntil(Ion (*draw)(), Accept accept) {
-  Ion drawn = draw();
-  while (!accept(drawn)) drawn = draw();
-  return drawn;
-}
-
-}  // namespace ion_detail
-
-// Any catalogue entry, each position equally likely.
-inline Ion randomIon() {
-  if (ion.empty()) initIons();
+// A catalogue position, each equally likely.
+inline std::size_t randomPosition() {
   const auto size = static_cast<unsigned>(ion.size());
   // Values of rand() at the top of its range that would favour the low
   // positions are drawn again.
@@ -235,44 +223,71 @@ inline Ion randomIon() {
   do {
     r = static_cast<unsigned>(std::rand());
   } while (r >= fairLimit);
-  return ion[r % size];
+  return r % size;
+}
+
+// Draws positions until `accept` takes the entry there, and returns a copy
+// of it. Rejected entries are tested in place: copying each one would cost
+// more than the draw.
+template <typename Accept>
+Ion drawAccepted(Accept accept) {
+  if (ion.empty()) initIons();
+  for (;;) {
+    const Ion& candidate = ion[randomPosition()];
+    if (accept(candidate)) return candidate;
+  }
+}
+
+inline bool isAnion(const Ion& i) { return i.sign; }
+
+}  // namespace ion_detail
+
+// Any catalogue entry.
+inline Ion randomIon() {
+  return ion_detail::drawAccepted([](const Ion&) { return true; });
 }
 
 // Any anion of the catalogue.
-inline Ion randomNeg() {
-  return ion_detail::drawUntil(randomIon, [](const Ion& i) { return i.sign; });
-}
+inline Ion randomNeg() { return ion_detail::drawAccepted(ion_detail::isAnion); }
 
 // Any cation of the catalogue, ammonium included.
 inline Ion randomPos() {
-  return ion_detail::drawUntil(randomIon, [](const Ion& i) { return !i.sign; });
+  return ion_detail::drawAccepted(
+      [](const Ion& i) { return !ion_detail::isAnion(i); });
 }
+
+// The anion selectors below accept the first anion drawn that fits their
+// role, exactly as if they redrew randomNeg() until it did.
 
 // An anion that forms an acid with hydrogen.
 inline Ion randomAcid() {
-  return ion_detail::drawUntil(
-      randomNeg, [](const Ion& i) { return !i.acidname.empty(); });
+  return ion_detail::drawAccepted([](const Ion& i) {
+    return ion_detail::isAnion(i) && !i.acidname.empty();
+  });
 }
 
 // Hydroxide, carbonate, oxide or bicarbonate.
 inline Ion randomBase() {
-  return ion_detail::drawUntil(randomNeg, [](const Ion& i) {
-    return ion_detail::nameIsOneOf(
-        i, {"hydroxide", "carbonate", "oxide", "bicarbonate"});
+  return ion_detail::drawAccepted([](const Ion& i) {
+    return ion_detail::isAnion(i) &&
+           ion_detail::nameIsOneOf(
+               i, {"hydroxide", "carbonate", "oxide", "bicarbonate"});
   });
 }
 
 // Carbonate or bicarbonate.
 inline Ion randomCarbonate() {
-  return ion_detail::drawUntil(randomNeg, [](const Ion& i) {
-    return ion_detail::nameIsOneOf(i, {"carbonate", "bicarbonate"});
+  return ion_detail::drawAccepted([](const Ion& i) {
+    return ion_detail::isAnion(i) &&
+           ion_detail::nameIsOneOf(i, {"carbonate", "bicarbonate"});
   });
 }
 
 // Hydroxide or oxide.
 inline Ion randomBaseNoCarbonate() {
-  return ion_detail::drawUntil(randomNeg, [](const Ion& i) {
-    return ion_detail::nameIsOneOf(i, {"hydroxide", "oxide"});
+  return ion_detail::drawAccepted([](const Ion& i) {
+    return ion_detail::isAnion(i) &&
+           ion_detail::nameIsOneOf(i, {"hydroxide", "oxide"});
   });
 }
 
