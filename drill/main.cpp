@@ -6,7 +6,5 @@
 
 int main() {
   initIons();
-  // The drill reads and writes only through the C++ streams.
-  std::ios::sync_with_stdio(false);
   return runDrill(std::cin, std::cout);
 }
