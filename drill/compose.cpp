@@ -17,7 +17,7 @@ class Terms {
     text_ += term;
     return *this;
   }
-  const std::string& text() const { return text_; }
+  [[nodiscard]] const std::string& text() const { return text_; }
 
  private:
   std::string text_;

@@ -14,7 +14,7 @@ class LeadingNumber {
  public:
   void feed(char c);
   // The number if it lies from 1 to `highest`, otherwise 0.
-  unsigned choice(unsigned highest) const;
+  [[nodiscard]] unsigned choice(unsigned highest) const;
 
  private:
   enum class Stage { blanks, digits, done };

@@ -80,6 +80,6 @@ QuestionTexts compose(const WaterMetal& r);
 QuestionTexts compose(const MetalNonmetal& r);
 QuestionTexts compose(const Precipitation& r);
 QuestionTexts compose(const Displacement& r);
-QuestionTexts compose(const Fuel& r);
+QuestionTexts compose(const Fuel& f);
 
 #endif  // REACTION_DRILL_DRILL_REACTIONS_H_

@@ -131,11 +131,13 @@ TEST(Dialogue, ChoiceFixesTheTypeOrMakesItRandom) {
   const std::vector<std::pair<std::string, unsigned>> choices = {
       {"3", 3}, {" 5", 5}, {"7x", 7},  {"8", 8}, {"1", 1},         {"0", 0},
       {"9", 0}, {"-1", 0}, {"abc", 0}, {"", 0},  {"4294967297", 0}};
-  const std::string pauses(400, '\n');
+  const std::size_t pauses = 400;
   for (const auto& [line, type] : choices) {
-    const Session s = runWith(line + "\n" + pauses);
+    std::string input = line;
+    input.append(1 + pauses, '\n');
+    const Session s = runWith(input);
     const std::vector<Block> blocks = blocksOf(s);
-    ASSERT_EQ(blocks.size(), pauses.size() + 1) << line;
+    ASSERT_EQ(blocks.size(), pauses + 1) << line;
     std::set<unsigned> typesSeen;
     for (const Block& b : blocks) {
       for (unsigned t = 1; t <= 8; ++t) {

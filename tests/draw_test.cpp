@@ -23,6 +23,7 @@ auto drawMany(Draw draw) {
   initIons();
   std::srand(2024);
   std::vector<decltype(draw())> all;
+  all.reserve(draws);
   for (int k = 0; k < draws; ++k) all.push_back(draw());
   return all;
 }
@@ -139,7 +140,8 @@ std::vector<int> coefficients(const std::string& equation) {
   std::vector<int> found;
   std::size_t at = 0;
   while (at < equation.size()) {
-    found.push_back(std::isdigit(equation[at]) ? std::atoi(&equation[at]) : 1);
+    const bool written = std::isdigit(equation[at]) != 0;
+    found.push_back(written ? std::atoi(&equation[at]) : 1);
     at = equation.find_first_of("+>", at);
     if (at == std::string::npos) break;
     at += 2;
