@@ -1,0 +1,64 @@
+// The drill's whole console dialogue, fed arbitrary bytes as standard input:
+// a menu line and pause lines of any length and content, with or without a
+// final line break.
+#include <algorithm>
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <sstream>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "check.h"
+#include "dialogue.h"
+#include "ion.h"
+#include "transcript.h"
+
+namespace {
+
+// A last line without a line break still counts.
+std::size_t countLines(std::string_view input) {
+  const auto breaks = std::count(input.begin(), input.end(), '\n');
+  const bool unfinished = !input.empty() && input.back() != '\n';
+  return static_cast<std::size_t>(breaks) + (unfinished ? 1 : 0);
+}
+
+bool mentionsError(const Block& b) {
+  const auto texts = {&b.question, &b.qtype, &b.products, &b.ionic};
+  return std::any_of(texts.begin(), texts.end(), [](const std::string* t) {
+    return t->find("<an error occurred>") != std::string::npos;
+  });
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data,
+                                      std::size_t size) {
+  if (ion.empty()) initIons();
+  std::srand(1);
+  const std::string input(reinterpret_cast<const char*>(data), size);
+  std::istringstream in(input);
+  std::ostringstream out;
+  check(runDrill(in, out) == 0, "input ending is a normal end");
+
+  const std::string text = out.str();
+  const std::size_t lines = countLines(input);
+  if (lines == 0) {
+    const std::string_view menu =
+        drillStartup.substr(0, drillStartup.find("\nPress enter"));
+    check(text == std::string(menu) + "\n", "no input: menu and a line break");
+    return 0;
+  }
+  check(text.compare(0, drillStartup.size(), drillStartup) == 0,
+        "exact start-up text");
+  std::vector<Block> blocks;
+  check(parseBlocks(std::string_view(text).substr(drillStartup.size()), blocks),
+        "every question block complete and well-formed");
+  // The first line is the menu choice; each further line is one pause, and
+  // the question on screen when input ends is answered too.
+  check(blocks.size() == lines, "one block per pause line, plus one");
+  check(std::none_of(blocks.begin(), blocks.end(), mentionsError),
+        "no block reports an error");
+  return 0;
+}
