@@ -6,13 +6,13 @@
 #include <cstdlib>
 #include <set>
 #include <sstream>
-#include <streambuf>
 #include <string>
 #include <vector>
 
 #include "console.h"
 #include "ion.h"
 #include "question.h"
+#include "streams.h"
 #include "transcript.h"
 
 namespace {
@@ -178,29 +178,6 @@ TEST(Dialogue, EndOfInputBeforeTheChoiceEndsQuietly) {
   EXPECT_EQ(runDrill(closed, out), 0);
   EXPECT_EQ(out.str(), empty.output);
 }
-
-// Input that never ends: an empty line, again and again.
-class EndlessEmptyLines : public std::streambuf {
-  int_type underflow() override {
-    setg(&newline_, &newline_, &newline_ + 1);
-    return '\n';
-  }
-  char newline_ = '\n';
-};
-
-// Output that accepts a few bytes and then fails, like a closed pipe.
-class ClosesAfter : public std::streambuf {
- public:
-  explicit ClosesAfter(std::size_t bytes) : left_(bytes) {}
-
- private:
-  int_type overflow(int_type c) override {
-    if (left_ == 0) return traits_type::eof();
-    --left_;
-    return c;
-  }
-  std::size_t left_;
-};
 
 TEST(Dialogue, StopsWhenOutputCanNoLongerBeWritten) {
   initIons();
