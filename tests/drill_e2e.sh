@@ -9,6 +9,7 @@ fail() {
   echo "FAIL: $*" >&2
   failures=$((failures + 1))
 }
+source "$(dirname "$0")/closed_output.sh"
 
 # Three lines after the choice: four complete acid + base questions.
 out=$(printf '1\n\n\nanything typed\n' | "$drill")
@@ -26,18 +27,7 @@ out=$("$drill" <&- | tail -n 1)
 [ "$out" = "Which kind of questions would you like? (0-8):" ] ||
   fail "closed input: unexpected output"
 
-# A reader that stops early must not keep the drill running, whether
-# SIGPIPE kills it or it is ignored and writes fail instead.
-for sigpipe in default ignored; do
-  start=$(date +%s%N)
-  (
-    [ "$sigpipe" = ignored ] && trap '' PIPE
-    yes '' 2>/dev/null | timeout 5 "$drill" | head -n 40 >/dev/null
-  )
-  elapsed_ms=$((($(date +%s%N) - start) / 1000000))
-  [ "$elapsed_ms" -lt 1000 ] ||
-    fail "with SIGPIPE $sigpipe the drill ran on for ${elapsed_ms} ms"
-done
+ends_promptly_on_closed_output "$drill"
 
 [ "$failures" -eq 0 ] && echo "all end-to-end checks passed"
 exit "$failures"
