@@ -10,9 +10,9 @@
 #include <vector>
 
 #include "console.h"
+#include "dialogue_checks.h"
 #include "ion.h"
 #include "question.h"
-#include "streams.h"
 #include "transcript.h"
 
 namespace {
@@ -167,27 +167,12 @@ TEST(Dialogue, EveryLineIsOnePauseWhateverItHolds) {
 }
 
 TEST(Dialogue, EndOfInputBeforeTheChoiceEndsQuietly) {
-  const Session empty = runWith("");
-  EXPECT_EQ(empty.status, 0);
-  EXPECT_EQ(empty.output, std::string(drillStartup.substr(
-                              0, drillStartup.find("\nPress enter"))) +
-                              "\n");
-  // Standard input closed outright reads as no input at all.
-  std::istream closed(nullptr);
-  std::ostringstream out;
-  EXPECT_EQ(runDrill(closed, out), 0);
-  EXPECT_EQ(out.str(), empty.output);
+  expectQuietEndBeforeTheChoice(
+      runDrill, drillStartup.substr(0, drillStartup.find("\nPress enter")));
 }
 
 TEST(Dialogue, StopsWhenOutputCanNoLongerBeWritten) {
-  initIons();
-  for (std::size_t bytes : {0, 100, 5000}) {
-    EndlessEmptyLines endless;
-    ClosesAfter closing(bytes);
-    std::istream in(&endless);
-    std::ostream out(&closing);
-    EXPECT_EQ(runDrill(in, out), 1);
-  }
+  expectStopWhenOutputFails(runDrill);
 }
 
 }  // namespace

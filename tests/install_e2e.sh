@@ -5,13 +5,7 @@
 set -u
 cmake=$1
 build=$2
-failures=0
-
-fail() {
-  echo "FAIL: $*" >&2
-  failures=$((failures + 1))
-}
-source "$(dirname "$0")/closed_output.sh"
+source "$(dirname "$0")/e2e_checks.sh"
 
 prefix=$(mktemp -d)
 trap 'rm -rf "$prefix"' EXIT
@@ -40,12 +34,7 @@ grep -q '^Formula: Incorrect; correct answer is ' <<<"$out" ||
 [ "$(tail -n 1 <<<"$out")" = "Formula: Score: 0 of 1 correct" ] ||
   fail "installed quiz: wrong score line"
 
-out=$("$prefix/bin/formula-quiz" <&- | tail -n 1)
-[ "${PIPESTATUS[0]}" -eq 0 ] || fail "closed input: quiz did not exit with 0"
-[ "$out" = "Which kind of questions would you like? (0-3):" ] ||
-  fail "closed input: unexpected output of the quiz"
-
+ends_quietly_on_closed_input "$prefix/bin/formula-quiz" \
+  "Which kind of questions would you like? (0-3):"
 ends_promptly_on_closed_output "$prefix/bin/formula-quiz"
-
-[ "$failures" -eq 0 ] && echo "all install checks passed"
-exit "$failures"
+finish install

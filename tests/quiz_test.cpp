@@ -9,9 +9,9 @@
 #include <string>
 #include <vector>
 
+#include "dialogue_checks.h"
 #include "ion.h"
 #include "questions.h"
-#include "streams.h"
 
 namespace {
 
@@ -124,24 +124,11 @@ TEST(Quiz, EndsOnQuitOrEndOfInputWhateverTheLinesHold) {
 }
 
 TEST(Quiz, EndOfInputBeforeTheChoiceEndsQuietly) {
-  const Session empty = runWith("", 1);
-  EXPECT_EQ(empty.status, 0);
-  EXPECT_EQ(empty.output, std::string(quizMenu) + "\n");
-  std::istream closed(nullptr);
-  std::ostringstream out;
-  EXPECT_EQ(runQuiz(closed, out), 0);
-  EXPECT_EQ(out.str(), empty.output);
+  expectQuietEndBeforeTheChoice(runQuiz, quizMenu);
 }
 
 TEST(Quiz, StopsWhenOutputCanNoLongerBeWritten) {
-  initIons();
-  for (std::size_t bytes : {0, 100, 5000}) {
-    EndlessEmptyLines endless;
-    ClosesAfter closing(bytes);
-    std::istream in(&endless);
-    std::ostream out(&closing);
-    EXPECT_EQ(runQuiz(in, out), 1);
-  }
+  expectStopWhenOutputFails(runQuiz);
 }
 
 TEST(Quiz, RandomChoiceAsksEveryType) {
