@@ -16,6 +16,19 @@ bool isDigit(char c) { return c >= '0' && c <= '9'; }
 constexpr unsigned long long outOfRange =
     static_cast<unsigned long long>(INT_MAX) + 1;
 
+// Hands each byte of one line, up to its line break, to `take`. Returns false
+// when input had already ended.
+template <typename Take>
+bool eachByteOfLine(std::istream& in, Take take) {
+  char c = 0;
+  if (!in.get(c)) return false;
+  while (c != '\n') {
+    take(c);
+    if (!in.get(c)) break;
+  }
+  return true;
+}
+
 }  // namespace
 
 void LeadingNumber::feed(char c) {
@@ -47,12 +60,9 @@ unsigned LeadingNumber::choice(unsigned highest) const {
 }
 
 std::optional<unsigned> readChoice(std::istream& in, unsigned highest) {
-  char c = 0;
-  if (!in.get(c)) return std::nullopt;
   LeadingNumber number;
-  while (c != '\n') {
-    number.feed(c);
-    if (!in.get(c)) break;
+  if (!eachByteOfLine(in, [&number](char c) { number.feed(c); })) {
+    return std::nullopt;
   }
   return number.choice(highest);
 }
@@ -60,4 +70,11 @@ std::optional<unsigned> readChoice(std::istream& in, unsigned highest) {
 bool skipLine(std::istream& in) {
   in.ignore(std::numeric_limits<std::streamsize>::max(), '\n');
   return in.gcount() > 0;
+}
+
+bool readLine(std::istream& in, std::string& line) {
+  line.clear();
+  return eachByteOfLine(in, [&line](char c) {
+    if (line.size() < maxLineKept) line += c;
+  });
 }

@@ -3,8 +3,10 @@
 #ifndef REACTION_DRILL_DRILL_CONSOLE_H_
 #define REACTION_DRILL_DRILL_CONSOLE_H_
 
+#include <cstddef>
 #include <istream>
 #include <optional>
+#include <string>
 
 // The leading number of a line, read the way the C library's atoi reads it
 // (blanks, an optional sign, then digits up to the first other character),
@@ -30,5 +32,16 @@ std::optional<unsigned> readChoice(std::istream& in, unsigned highest);
 // Reads one line and discards it. Returns false when input had already
 // ended; a last line without a line break still counts as a line.
 bool skipLine(std::istream& in);
+
+// The most of a line that readLine keeps. Every answer a program expects is
+// far shorter, so a longer line is wrong whether it is cut or not, and cutting
+// it can never make it right; where only the first byte counts, that byte is
+// kept.
+inline constexpr std::size_t maxLineKept = 4096;
+
+// Reads one line into `line`, without its line break, keeping only its first
+// maxLineKept bytes and consuming the rest. Returns false when input had
+// already ended; a last line without a line break still counts as a line.
+bool readLine(std::istream& in, std::string& line);
 
 #endif  // REACTION_DRILL_DRILL_CONSOLE_H_

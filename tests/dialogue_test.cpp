@@ -6,11 +6,11 @@
 #include <cstdlib>
 #include <set>
 #include <sstream>
-#include <streambuf>
 #include <string>
 #include <vector>
 
 #include "console.h"
+#include "dialogue_checks.h"
 #include "ion.h"
 #include "question.h"
 #include "transcript.h"
@@ -169,50 +169,12 @@ TEST(Dialogue, EveryLineIsOnePauseWhateverItHolds) {
 }
 
 TEST(Dialogue, EndOfInputBeforeTheChoiceEndsQuietly) {
-  const Session empty = runWith("");
-  EXPECT_EQ(empty.status, 0);
-  EXPECT_EQ(empty.output, std::string(drillStartup.substr(
-                              0, drillStartup.find("\nPress enter"))) +
-                              "\n");
-  // Standard input closed outright reads as no input at all.
-  std::istream closed(nullptr);
-  std::ostringstream out;
-  EXPECT_EQ(runDrill(closed, out), 0);
-  EXPECT_EQ(out.str(), empty.output);
+  expectQuietEndBeforeTheChoice(
+      runDrill, drillStartup.substr(0, drillStartup.find("\nPress enter")));
 }
 
-// Input that never ends: an empty line, again and again.
-class EndlessEmptyLines : public std::streambuf {
-  int_type underflow() override {
-    setg(&newline_, &newline_, &newline_ + 1);
-    return '\n';
-  }
-  char newline_ = '\n';
-};
-
-// Output that accepts a few bytes and then fails, like a closed pipe.
-class ClosesAfter : public std::streambuf {
- public:
-  explicit ClosesAfter(std::size_t bytes) : left_(bytes) {}
-
- private:
-  int_type overflow(int_type c) override {
-    if (left_ == 0) return traits_type::eof();
-    --left_;
-    return c;
-  }
-  std::size_t left_;
-};
-
 TEST(Dialogue, StopsWhenOutputCanNoLongerBeWritten) {
-  initIons();
-  for (std::size_t bytes : {0, 100, 5000}) {
-    EndlessEmptyLines endless;
-    ClosesAfter closing(bytes);
-    std::istream in(&endless);
-    std::ostream out(&closing);
-    EXPECT_EQ(runDrill(in, out), 1);
-  }
+  expectStopWhenOutputFails(runDrill);
 }
 
 }  // namespace

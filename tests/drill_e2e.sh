@@ -3,12 +3,7 @@
 # Usage: drill_e2e.sh path/to/reaction-drill
 set -u
 drill=$1
-failures=0
-
-fail() {
-  echo "FAIL: $*" >&2
-  failures=$((failures + 1))
-}
+source "$(dirname "$0")/e2e_checks.sh"
 
 # Three lines after the choice: four complete acid + base questions.
 out=$(printf '1\n\n\nanything typed\n' | "$drill")
@@ -20,24 +15,7 @@ status=$?
 [ "$(head -n 1 <<<"$out")" = "Determine the products, given the reactants." ] ||
   fail "wrong first line"
 
-# Standard input closed outright: the menu, a line break, and status 0.
-out=$("$drill" <&- | tail -n 1)
-[ "${PIPESTATUS[0]}" -eq 0 ] || fail "closed input did not exit with 0"
-[ "$out" = "Which kind of questions would you like? (0-8):" ] ||
-  fail "closed input: unexpected output"
-
-# A reader that stops early must not keep the drill running, whether
-# SIGPIPE kills it or it is ignored and writes fail instead.
-for sigpipe in default ignored; do
-  start=$(date +%s%N)
-  (
-    [ "$sigpipe" = ignored ] && trap '' PIPE
-    yes '' 2>/dev/null | timeout 5 "$drill" | head -n 40 >/dev/null
-  )
-  elapsed_ms=$((($(date +%s%N) - start) / 1000000))
-  [ "$elapsed_ms" -lt 1000 ] ||
-    fail "with SIGPIPE $sigpipe the drill ran on for ${elapsed_ms} ms"
-done
-
-[ "$failures" -eq 0 ] && echo "all end-to-end checks passed"
-exit "$failures"
+ends_quietly_on_closed_input "$drill" \
+  "Which kind of questions would you like? (0-8):"
+ends_promptly_on_closed_output "$drill"
+finish end-to-end

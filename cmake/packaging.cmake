@@ -1,0 +1,35 @@
+# Installing both programs with their manual pages (cmake --install), and a
+# Debian package of them (cpack -G DEB in the build folder).
+include(GNUInstallDirs)
+
+install(TARGETS reaction-drill formula-quiz
+  RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(FILES
+  ${PROJECT_SOURCE_DIR}/man/reaction-drill.6
+  ${PROJECT_SOURCE_DIR}/man/formula-quiz.6
+  DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
+
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME reaction-drill)
+set(CPACK_PACKAGE_CONTACT
+  "reaction-drill maintainers <maintainers@reaction-drill.invalid>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY
+  "console drills in reaction chemistry and chemical formulas")
+string(JOIN "\n" CPACK_PACKAGE_DESCRIPTION
+  "Two console programs for chemistry students. reaction-drill shows the"
+  "reactants of a random reaction and reveals the products and the net"
+  "ionic equation. formula-quiz asks for ion and compound formulas and for"
+  "the solubility of compounds, and marks the typed answers.")
+set(CPACK_DEBIAN_PACKAGE_SECTION education)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES ON)
+# dpkg-shlibdeps (from dpkg-dev) reads the libraries the programs really
+# need; without it, name the ones any C++ program of this compiler needs.
+find_program(DPKG_SHLIBDEPS dpkg-shlibdeps)
+if(DPKG_SHLIBDEPS)
+  set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+else()
+  set(CPACK_DEBIAN_PACKAGE_DEPENDS "libc6, libstdc++6, libgcc-s1")
+endif()
+include(CPack)

@@ -1,0 +1,33 @@
+#include "questions.h"
+
+Question drawQuestion(unsigned type) {
+  Question q;
+  q.type = type;
+  if (type == ionFormula) {
+    q.single = randomIon();
+    return q;
+  }
+  // Both ions are drawn again, so every pair the rules can tell stays as
+  // likely as it is for a compound formula question.
+  do {
+    q.cation = randomPos();
+    q.anion = randomNeg();
+  } while (type == solubility && isSolubleChar(q.cation, q.anion) == noRule);
+  return q;
+}
+
+std::string promptFor(const Question& q) {
+  if (q.type == ionFormula) return "Ion: " + q.single.name + "\nFormula: ";
+  const std::string compound =
+      "Compound: " + q.cation.name + " " + q.anion.name + "\n";
+  if (q.type == compoundFormula) return compound + "Formula: ";
+  return compound + "Soluble? (y/n): ";
+}
+
+bool markAnswer(const Question& q, std::string_view answer, std::ostream& out) {
+  if (q.type == ionFormula) return q.single.getResponse(answer, out);
+  if (q.type == compoundFormula) {
+    return getResponse(q.cation, q.anion, answer, out);
+  }
+  return getSolResponse(q.cation, q.anion, answer, out);
+}

@@ -1,0 +1,19 @@
+// The console dialogue of the formula quiz: menu, choice, then questions
+// until the student types quit or input ends.
+#ifndef REACTION_DRILL_QUIZ_QUIZ_H_
+#define REACTION_DRILL_QUIZ_QUIZ_H_
+
+#include <istream>
+#include <ostream>
+
+// Shows the menu, reads the choice of question type once (1 to 3 fixes it,
+// anything else means a fresh random type for every question), then asks
+// questions and marks each answer line as typed. The answer "quit", or the
+// end of input at a question, ends the quiz with the score of the questions
+// answered.
+// Returns the exit status: 0 when the quiz ends, 1 as soon as `out` can no
+// longer be written.
+// REQUIRES: the ion catalogue is filled (initIons).
+int runQuiz(std::istream& in, std::ostream& out);
+
+#endif  // REACTION_DRILL_QUIZ_QUIZ_H_
