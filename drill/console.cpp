@@ -1,6 +1,7 @@
 #include "console.h"
 
 #include <climits>
+#include <cstdlib>
 #include <limits>
 
 namespace {
@@ -78,3 +79,18 @@ bool readLine(std::istream& in, std::string& line) {
     if (line.size() < maxLineKept) line += c;
   });
 }
+
+std::optional<unsigned> askChoice(std::istream& in, std::ostream& out,
+                                  std::string_view menu, unsigned highest) {
+  out << menu << std::flush;
+  const std::optional<unsigned> choice = readChoice(in, highest);
+  if (!choice) out << '\n';
+  return choice;
+}
+
+unsigned nextType(unsigned choice, unsigned types) {
+  if (choice != 0) return choice;
+  return static_cast<unsigned>(std::rand()) % types + 1;
+}
+
+int exitStatus(std::ostream& out) { return out.flush() ? 0 : 1; }

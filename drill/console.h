@@ -1,12 +1,15 @@
-// Line input for the console dialogue. Lines may be of any length and hold
-// any bytes, NUL included; nothing is kept that grows with a line.
+// Console input and output shared by the dialogues of both programs. Lines
+// may be of any length and hold any bytes, NUL included; nothing is kept
+// that grows with a line.
 #ifndef REACTION_DRILL_DRILL_CONSOLE_H_
 #define REACTION_DRILL_DRILL_CONSOLE_H_
 
 #include <cstddef>
 #include <istream>
 #include <optional>
+#include <ostream>
 #include <string>
+#include <string_view>
 
 // The leading number of a line, read the way the C library's atoi reads it
 // (blanks, an optional sign, then digits up to the first other character),
@@ -43,5 +46,19 @@ inline constexpr std::size_t maxLineKept = 4096;
 // maxLineKept bytes and consuming the rest. Returns false when input had
 // already ended; a last line without a line break still counts as a line.
 bool readLine(std::istream& in, std::string& line);
+
+// Shows `menu`, whose last line is the prompt, and reads the choice from 1
+// to `highest`, or 0 for random. When input ends first, ends the prompt's
+// line and returns nothing.
+std::optional<unsigned> askChoice(std::istream& in, std::ostream& out,
+                                  std::string_view menu, unsigned highest);
+
+// The type of the next question: the one chosen, or for choice 0 a fresh
+// random one from 1 to `types`.
+unsigned nextType(unsigned choice, unsigned types);
+
+// The exit status of a dialogue: 0 once everything written has reached
+// `out`, 1 if it could not be written.
+int exitStatus(std::ostream& out);
 
 #endif  // REACTION_DRILL_DRILL_CONSOLE_H_

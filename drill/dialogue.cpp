@@ -1,6 +1,6 @@
 #include "dialogue.h"
 
-#include <cstdlib>
+#include <optional>
 
 #include "console.h"
 #include "question.h"
@@ -22,11 +22,6 @@ constexpr const char* menu =
     "8. combustion (burning in air)\n"
     "Which kind of questions would you like? (0-8):";
 
-unsigned nextType(unsigned choice) {
-  if (choice != 0) return choice;
-  return static_cast<unsigned>(std::rand()) % reactionTypes + 1;
-}
-
 void revealAnswer(std::ostream& out) {
   out << '(' << qtype << ")\n"
       << "Products, including spectators:  " << products << '\n'
@@ -34,21 +29,16 @@ void revealAnswer(std::ostream& out) {
       << "  " << ionic << "\n\n\n";
 }
 
-int exitStatus(std::ostream& out) { return out.flush() ? 0 : 1; }
-
 }  // namespace
 
 int runDrill(std::istream& in, std::ostream& out) {
-  out << menu << std::flush;
-  const std::optional<unsigned> choice = readChoice(in, reactionTypes);
-  if (!choice) {
-    out << '\n';
-    return exitStatus(out);
-  }
+  const std::optional<unsigned> choice =
+      askChoice(in, out, menu, reactionTypes);
+  if (!choice) return exitStatus(out);
   out << "\nPress enter to reveal the answer to each question.\n\n";
   bool more = true;
   while (more) {
-    makeQuestion(nextType(*choice));
+    makeQuestion(nextType(*choice, reactionTypes));
     out << "Question: " << question << '\n' << std::flush;
     // Nobody reads a dead output, so stop rather than wait for input.
     if (!out) return 1;

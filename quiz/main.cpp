@@ -7,7 +7,5 @@
 
 int main() {
   initIons();
-  // The quiz reads and writes only through the C++ streams.
-  std::ios::sync_with_stdio(false);
   return runQuiz(std::cin, std::cout);
 }

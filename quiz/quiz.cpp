@@ -1,6 +1,5 @@
 #include "quiz.h"
 
-#include <cstdlib>
 #include <optional>
 #include <string>
 
@@ -19,28 +18,18 @@ constexpr const char* menu =
     "3. solubility of compounds\n"
     "Which kind of questions would you like? (0-3):";
 
-unsigned nextType(unsigned choice) {
-  if (choice != 0) return choice;
-  return static_cast<unsigned>(std::rand()) % questionTypes + 1;
-}
-
-int exitStatus(std::ostream& out) { return out.flush() ? 0 : 1; }
-
 }  // namespace
 
 int runQuiz(std::istream& in, std::ostream& out) {
-  out << menu << std::flush;
-  const std::optional<unsigned> choice = readChoice(in, questionTypes);
-  if (!choice) {
-    out << '\n';
-    return exitStatus(out);
-  }
+  const std::optional<unsigned> choice =
+      askChoice(in, out, menu, questionTypes);
+  if (!choice) return exitStatus(out);
   out << "\nType each answer and press enter; type quit to finish.\n\n";
   unsigned answered = 0;
   unsigned correct = 0;
   std::string answer;
   for (;;) {
-    const Question q = drawQuestion(nextType(*choice));
+    const Question q = drawQuestion(nextType(*choice, questionTypes));
     out << promptFor(q) << std::flush;
     // Nobody reads a dead output, so stop rather than wait for input.
     if (!out) return 1;
