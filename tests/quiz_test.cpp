@@ -12,18 +12,9 @@
 #include "dialogue_checks.h"
 #include "ion.h"
 #include "questions.h"
+#include "transcript.h"
 
 namespace {
-
-constexpr std::string_view quizMenu =
-    "Write the formula, given the name.\n"
-    "\n"
-    "Question types are:\n"
-    "0. random\n"
-    "1. ion formulas (with charge)\n"
-    "2. compound formulas\n"
-    "3. solubility of compounds\n"
-    "Which kind of questions would you like? (0-3):";
 
 const std::string quizStartup =
     std::string(quizMenu) +

@@ -1,5 +1,5 @@
-// Reading a drill transcript back into question blocks. Plain C++, so the
-// fuzz harness can check transcripts with it too.
+// What the console programs write, and reading a drill transcript back into
+// question blocks. Plain C++, so the fuzz harnesses can use it too.
 #ifndef REACTION_DRILL_TESTS_TRANSCRIPT_H_
 #define REACTION_DRILL_TESTS_TRANSCRIPT_H_
 
@@ -24,6 +24,17 @@ inline constexpr std::string_view drillStartup =
     "Which kind of questions would you like? (0-8):\n"
     "Press enter to reveal the answer to each question.\n"
     "\n";
+
+// The quiz's menu, up to its prompt.
+inline constexpr std::string_view quizMenu =
+    "Write the formula, given the name.\n"
+    "\n"
+    "Question types are:\n"
+    "0. random\n"
+    "1. ion formulas (with charge)\n"
+    "2. compound formulas\n"
+    "3. solubility of compounds\n"
+    "Which kind of questions would you like? (0-3):";
 
 struct Block {
   std::string question, qtype, products, ionic;

@@ -1,0 +1,73 @@
+// The formula quiz's whole console dialogue, fed arbitrary bytes as standard
+// input: a menu line and answer lines of any length and content.
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <optional>
+#include <sstream>
+#include <string>
+#include <string_view>
+
+#include "check.h"
+#include "ion.h"
+#include "quiz.h"
+#include "transcript.h"
+
+namespace {
+
+std::size_t occurrences(std::string_view text, std::string_view part) {
+  std::size_t count = 0;
+  for (std::size_t at = text.find(part); at != std::string_view::npos;
+       at = text.find(part, at + part.size())) {
+    ++count;
+  }
+  return count;
+}
+
+// The answers the quiz marks: every line after the menu line, up to the
+// first that is exactly "quit". Returns nothing when there is no menu line.
+std::optional<std::size_t> answersIn(std::string_view input) {
+  if (input.empty()) return std::nullopt;
+  std::size_t answers = 0;
+  std::size_t start = input.find('\n');
+  while (start != std::string_view::npos && start + 1 < input.size()) {
+    const std::size_t end = input.find('\n', start + 1);
+    if (input.substr(start + 1, end - start - 1) == "quit") break;
+    ++answers;
+    start = end;
+  }
+  return answers;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data,
+                                      std::size_t size) {
+  if (ion.empty()) initIons();
+  std::srand(1);
+  const std::string input(reinterpret_cast<const char*>(data), size);
+  std::istringstream in(input);
+  std::ostringstream out;
+  check(runQuiz(in, out) == 0, "the quiz always ends normally");
+
+  const std::string text = out.str();
+  const std::optional<std::size_t> answers = answersIn(input);
+  if (!answers) {
+    check(text == std::string(quizMenu) + "\n",
+          "no input: menu and a line break");
+    return 0;
+  }
+  check(text.compare(0, quizMenu.size(), quizMenu) == 0, "exact menu");
+  // Answers are not echoed, so each verdict follows its prompt on one line.
+  const std::size_t right = occurrences(text, ": Correct.\n");
+  const std::size_t verdicts =
+      right + occurrences(text, ": Close; correct answer is ") +
+      occurrences(text, ": Incorrect; ");
+  check(verdicts == *answers, "one verdict per answer before quit");
+  const std::string score = "Score: " + std::to_string(right) + " of " +
+                            std::to_string(*answers) + " correct\n";
+  check(text.size() >= score.size() &&
+            text.compare(text.size() - score.size(), score.size(), score) == 0,
+        "ends with the score of the answers marked");
+  return 0;
+}
