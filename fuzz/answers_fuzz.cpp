@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "check.h"
+#include "harness.h"
 #include "ion.h"
 
 namespace {

@@ -4,15 +4,12 @@
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
-#include <cstdlib>
-#include <sstream>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "check.h"
 #include "dialogue.h"
-#include "ion.h"
+#include "harness.h"
 #include "transcript.h"
 
 namespace {
@@ -35,14 +32,8 @@ bool mentionsError(const Block& b) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data,
                                       std::size_t size) {
-  if (ion.empty()) initIons();
-  std::srand(1);
   const std::string input(reinterpret_cast<const char*>(data), size);
-  std::istringstream in(input);
-  std::ostringstream out;
-  check(runDrill(in, out) == 0, "input ending is a normal end");
-
-  const std::string text = out.str();
+  const std::string text = runDialogue(runDrill, input);
   const std::size_t lines = countLines(input);
   if (lines == 0) {
     const std::string_view menu =

@@ -2,14 +2,11 @@
 // input: a menu line and answer lines of any length and content.
 #include <cstddef>
 #include <cstdint>
-#include <cstdlib>
 #include <optional>
-#include <sstream>
 #include <string>
 #include <string_view>
 
-#include "check.h"
-#include "ion.h"
+#include "harness.h"
 #include "quiz.h"
 #include "transcript.h"
 
@@ -43,14 +40,8 @@ std::optional<std::size_t> answersIn(std::string_view input) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data,
                                       std::size_t size) {
-  if (ion.empty()) initIons();
-  std::srand(1);
   const std::string input(reinterpret_cast<const char*>(data), size);
-  std::istringstream in(input);
-  std::ostringstream out;
-  check(runQuiz(in, out) == 0, "the quiz always ends normally");
-
-  const std::string text = out.str();
+  const std::string text = runDialogue(runQuiz, input);
   const std::optional<std::size_t> answers = answersIn(input);
   if (!answers) {
     check(text == std::string(quizMenu) + "\n",
