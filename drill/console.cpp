@@ -30,7 +30,20 @@ bool eachByteOfLine(std::istream& in, Take take) {
   return true;
 }
 
-}  // namespace
+// The leading number of a line, fed one character at a time, so a line of
+// any length needs no buffer.
+class LeadingNumber {
+ public:
+  void feed(char c);
+  // The number if it lies from 1 to `highest`, otherwise 0.
+  [[nodiscard]] unsigned choice(unsigned highest) const;
+
+ private:
+  enum class Stage { blanks, digits, done };
+  Stage stage_ = Stage::blanks;
+  bool negative_ = false;
+  unsigned long long value_ = 0;  // stops growing once out of range
+};
 
 void LeadingNumber::feed(char c) {
   switch (stage_) {
@@ -59,6 +72,8 @@ unsigned LeadingNumber::choice(unsigned highest) const {
   if (negative_ || value_ < 1 || value_ > highest) return 0;
   return static_cast<unsigned>(value_);
 }
+
+}  // namespace
 
 std::optional<unsigned> readChoice(std::istream& in, unsigned highest) {
   LeadingNumber number;

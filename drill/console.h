@@ -11,25 +11,11 @@
 #include <string>
 #include <string_view>
 
-// The leading number of a line, read the way the C library's atoi reads it
-// (blanks, an optional sign, then digits up to the first other character),
-// but a number too large for an int is out of range instead of undefined.
-// Fed one character at a time, so a line of any length needs no buffer.
-class LeadingNumber {
- public:
-  void feed(char c);
-  // The number if it lies from 1 to `highest`, otherwise 0.
-  [[nodiscard]] unsigned choice(unsigned highest) const;
-
- private:
-  enum class Stage { blanks, digits, done };
-  Stage stage_ = Stage::blanks;
-  bool negative_ = false;
-  unsigned long long value_ = 0;  // stops growing once out of range
-};
-
 // Reads one menu line and returns its choice from 1 to `highest`, or 0 for
-// anything else. Returns nothing when input has ended before the line.
+// anything else. The line's leading number is read the way the C library's
+// atoi reads it (blanks, an optional sign, then digits up to the first other
+// character), but a number too large for an int is out of range instead of
+// undefined. Returns nothing when input has ended before the line.
 std::optional<unsigned> readChoice(std::istream& in, unsigned highest);
 
 // Reads one line and discards it. Returns false when input had already
