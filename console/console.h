@@ -1,8 +1,8 @@
 // Console input and output shared by the dialogues of both programs. Lines
 // may be of any length and hold any bytes, NUL included; nothing is kept
 // that grows with a line.
-#ifndef REACTION_DRILL_DRILL_CONSOLE_H_
-#define REACTION_DRILL_DRILL_CONSOLE_H_
+#ifndef REACTION_DRILL_CONSOLE_CONSOLE_H_
+#define REACTION_DRILL_CONSOLE_CONSOLE_H_
 
 #include <cstddef>
 #include <istream>
@@ -47,4 +47,4 @@ unsigned nextType(unsigned choice, unsigned types);
 // `out`, 1 if it could not be written.
 int exitStatus(std::ostream& out);
 
-#endif  // REACTION_DRILL_DRILL_CONSOLE_H_
+#endif  // REACTION_DRILL_CONSOLE_CONSOLE_H_

@@ -1,17 +1,9 @@
 // The question frame: makeQuestion draws one reaction question of a given
 // type and publishes it in four process-wide texts for the console to print.
-#ifndef REACTION_DRILL_DRILL_QUESTION_H_
-#define REACTION_DRILL_DRILL_QUESTION_H_
+#ifndef REACTION_DRILL_REACTIONS_QUESTION_H_
+#define REACTION_DRILL_REACTIONS_QUESTION_H_
 
 #include <string>
-
-// The four texts of one question, as a reaction type writes them.
-struct QuestionTexts {
-  std::string question;  // the reactants in words
-  std::string qtype;     // the reaction-type caption, or why nothing reacts
-  std::string products;  // every product, spectators included
-  std::string ionic;     // the net ionic answer, or a no-reaction text
-};
 
 // The last question made; every call of makeQuestion replaces all four.
 extern std::string question;
@@ -32,4 +24,4 @@ inline constexpr unsigned reactionTypes = 8;
 // REQUIRES: the ion catalogue is filled (initIons).
 void makeQuestion(unsigned q);
 
-#endif  // REACTION_DRILL_DRILL_QUESTION_H_
+#endif  // REACTION_DRILL_REACTIONS_QUESTION_H_

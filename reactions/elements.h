@@ -1,7 +1,7 @@
 // Free elements for the reaction types that need a metal or a nonmetal
 // rather than an ion, drawn from the ion catalogue.
-#ifndef REACTION_DRILL_DRILL_ELEMENTS_H_
-#define REACTION_DRILL_DRILL_ELEMENTS_H_
+#ifndef REACTION_DRILL_REACTIONS_ELEMENTS_H_
+#define REACTION_DRILL_REACTIONS_ELEMENTS_H_
 
 #include <string>
 
@@ -19,4 +19,4 @@ Ion randomMetal();
 // element it comes from ("chlorine gas").
 Ion randomNonmetal();
 
-#endif  // REACTION_DRILL_DRILL_ELEMENTS_H_
+#endif  // REACTION_DRILL_REACTIONS_ELEMENTS_H_

@@ -2,13 +2,20 @@
 // draws, a draw function that takes them at random from the catalogue (by
 // rejection, in a fixed order, so a seed reproduces a question), and a pure
 // compose function that writes the four texts from them.
-#ifndef REACTION_DRILL_DRILL_REACTIONS_H_
-#define REACTION_DRILL_DRILL_REACTIONS_H_
+#ifndef REACTION_DRILL_REACTIONS_REACTIONS_H_
+#define REACTION_DRILL_REACTIONS_REACTIONS_H_
 
 #include <string>
 
 #include "ion.h"
-#include "question.h"
+
+// The four texts of one question, as a reaction type writes them.
+struct QuestionTexts {
+  std::string question;  // the reactants in words
+  std::string qtype;     // the reaction-type caption, or why nothing reacts
+  std::string products;  // every product, spectators included
+  std::string ionic;     // the net ionic answer, or a no-reaction text
+};
 
 // 1. An acid and a hydroxide or oxide: salt and water.
 struct AcidBase {
@@ -82,4 +89,4 @@ QuestionTexts compose(const Precipitation& r);
 QuestionTexts compose(const Displacement& r);
 QuestionTexts compose(const Fuel& f);
 
-#endif  // REACTION_DRILL_DRILL_REACTIONS_H_
+#endif  // REACTION_DRILL_REACTIONS_REACTIONS_H_
