@@ -163,10 +163,11 @@ struct SolubilityRule {
 };
 
 // Applied top to bottom; the first rule that covers the anion decides.
+// Nitride and phosphide have no rule: the rules cannot tell their salts.
 // clang-format off
 inline constexpr SolubilityRule solubilityRules[] = {
     // anions        usual  cations with the opposite code
-    {"NO3",          'Y',   ""},
+    {"NO3 HCO3",     'Y',   ""},
     {"Cl I Br",      'Y',   "Ag Hg Pb"},
     {"SO4",          'Y',   "Ba Sr Pb"},
     {"CO3 PO4 OH",   'N',   ""},

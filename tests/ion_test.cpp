@@ -209,7 +209,8 @@ TEST(Solubility, WorkedPairs) {
       {"lead(II)", "bromide", 'N'},     {"lead(II)", "sulphate", 'N'},
       {"lead(II)", "fluoride", 'N'},    {"copper", "phosphate", 'N'},
       {"ammonium", "phosphate", 'Y'},   {"zinc", "phosphide", ' '},
-      {"ammonium", "bicarbonate", 'Y'}, {"magnesium", "bicarbonate", ' '},
+      {"ammonium", "bicarbonate", 'Y'}, {"magnesium", "bicarbonate", 'Y'},
+      {"silver", "bicarbonate", 'Y'},   {"lead(II)", "bicarbonate", 'Y'},
   };
   for (const auto& [cation, anion, code] : pairs) {
     EXPECT_EQ(isSolubleChar(named(cation), named(anion)), code)

@@ -79,17 +79,17 @@ TEST(Compose, AcidCarbonate) {
         {"carbonic acid + sodium carbonate", caption,
          "sodium carbonate + water + carbon dioxide",
          "hydrogen ions + carbonate ions -> water + carbon dioxide"}},
-       // Bicarbonate dissolves with sodium; with zinc the rules cannot tell,
-       // and it is written whole.
-       {{"chloride", "sodium", "bicarbonate"},
-        {"hydrochloric acid + sodium bicarbonate", caption,
-         "sodium chloride + water + carbon dioxide",
+       // Every bicarbonate dissolves, so its cation is a spectator; with
+       // silver the acid's chloride takes the cation out instead.
+       {{"chloride", "magnesium", "bicarbonate"},
+        {"hydrochloric acid + magnesium bicarbonate", caption,
+         "magnesium chloride + water + carbon dioxide",
          "hydrogen ions + bicarbonate ions -> water + carbon dioxide"}},
-       {{"chloride", "zinc", "bicarbonate"},
-        {"hydrochloric acid + zinc bicarbonate", caption,
-         "zinc chloride + water + carbon dioxide",
-         "hydrogen ions + zinc bicarbonate -> zinc ions + water + carbon "
-         "dioxide"}}},
+       {{"chloride", "silver", "bicarbonate"},
+        {"hydrochloric acid + silver bicarbonate", caption,
+         "silver chloride + water + carbon dioxide",
+         "hydrogen ions + chloride ions + silver ions + bicarbonate ions -> "
+         "silver chloride + water + carbon dioxide"}}},
       [](const Names& n) {
         return AcidCarbonate{named(n[0]), named(n[1]), named(n[2])};
       });
