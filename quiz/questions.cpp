@@ -1,10 +1,27 @@
 #include "questions.h"
 
+#include <algorithm>
+
+namespace {
+
+// Plain "iron" could be iron(II) or iron(III): a name that does not say
+// which of the element's charges the catalogue means.
+bool hidesItsCharge(const Ion& i) {
+  return !namesItsCharge(i) &&
+         std::any_of(ion.begin(), ion.end(), [&i](const Ion& other) {
+           return other.formula == i.formula && other.valency != i.valency;
+         });
+}
+
+}  // namespace
+
 Question drawQuestion(unsigned type) {
   Question q;
   q.type = type;
   if (type == ionFormula) {
-    q.single = randomIon();
+    do {
+      q.single = randomIon();
+    } while (hidesItsCharge(q.single));
     return q;
   }
   // Both ions are drawn again, so every pair the rules can tell stays as
@@ -12,10 +29,10 @@ Question drawQuestion(unsigned type) {
   do {
     q.cation = randomPos();
     q.anion = randomNeg();
-  } while (type == solubility && isSolubleChar(q.cation, q.anion) == noRule);
+  } while (hidesItsCharge(q.cation) ||
+           (type == solubility && isSolubleChar(q.cation, q.anion) == noRule));
   return q;
 }
-
 std::string promptFor(const Question& q) {
   if (q.type == ionFormula) return "Ion: " + q.single.name + "\nFormula: ";
   const std::string compound =

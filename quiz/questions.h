@@ -22,8 +22,9 @@ struct Question {
   Ion anion;
 };
 
-// A fresh question of `type`. A solubility question is never about a pair
-// whose solubility the rules cannot tell.
+// A fresh question of `type`. No question names an ion whose name hides its
+// charge (plain "iron" or "copper"), and a solubility question is never
+// about a pair whose solubility the rules cannot tell.
 // REQUIRES: 1 <= type <= questionTypes.
 Question drawQuestion(unsigned type);
 

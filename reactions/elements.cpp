@@ -25,11 +25,6 @@ constexpr NonmetalElement nonmetalElements[] = {
 };
 // clang-format on
 
-// "iron(II)" names an ion; the free element is plain "iron".
-bool namesACharge(const Ion& i) {
-  return !i.name.empty() && i.name.back() == ')';
-}
-
 const NonmetalElement* elementOf(const Ion& anion) {
   for (const NonmetalElement& e : nonmetalElements) {
     if (e.formula == anion.formula) return &e;
@@ -41,7 +36,8 @@ const NonmetalElement* elementOf(const Ion& anion) {
 
 Ion randomMetal() {
   Ion metal = randomPos();
-  while (metal.polyatomic || namesACharge(metal)) metal = randomPos();
+  // "iron(II)" names an ion; the free element is plain "iron".
+  while (metal.polyatomic || namesItsCharge(metal)) metal = randomPos();
   return metal;
 }
 

@@ -243,6 +243,12 @@ inline bool isAnion(const Ion& i) { return i.sign; }
 
 }  // namespace ion_detail
 
+// True for a name such as "iron(III)" that states the charge; plain "iron"
+// does not.
+inline bool namesItsCharge(const Ion& i) {
+  return !i.name.empty() && i.name.back() == ')';
+}
+
 // Any catalogue entry.
 inline Ion randomIon() {
   return ion_detail::drawAccepted([](const Ion&) { return true; });
