@@ -90,14 +90,22 @@ bool skipLine(std::istream& in) {
 
 bool readLine(std::istream& in, std::string& line) {
   line.clear();
-  return eachByteOfLine(in, [&line](char c) {
-    if (line.size() < maxLineKept) line += c;
+  std::size_t length = 0;
+  const bool read = eachByteOfLine(in, [&line, &length](char c) {
+    if (length++ < maxLineKept) line += c;
   });
+  // A Windows line break is CR LF: its CR ends the line, it is not typed.
+  if (length == line.size() && !line.empty() && line.back() == '\r') {
+    line.pop_back();
+  }
+  return read;
 }
 
 std::optional<unsigned> askChoice(std::istream& in, std::ostream& out,
                                   std::string_view menu, unsigned highest) {
   out << menu << std::flush;
+  // Nobody reads a dead output, so stop rather than wait for the choice.
+  if (!out) return std::nullopt;
   const std::optional<unsigned> choice = readChoice(in, highest);
   if (!choice) out << '\n';
   return choice;

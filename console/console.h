@@ -29,13 +29,14 @@ bool skipLine(std::istream& in);
 inline constexpr std::size_t maxLineKept = 4096;
 
 // Reads one line into `line`, without its line break, keeping only its first
-// maxLineKept bytes and consuming the rest. Returns false when input had
+// maxLineKept bytes and consuming the rest. A CR that ends the line belongs
+// to its line break (CR LF) and is dropped. Returns false when input had
 // already ended; a last line without a line break still counts as a line.
 bool readLine(std::istream& in, std::string& line);
 
 // Shows `menu`, whose last line is the prompt, and reads the choice from 1
 // to `highest`, or 0 for random. When input ends first, ends the prompt's
-// line and returns nothing.
+// line and returns nothing; when `out` has failed, returns nothing at once.
 std::optional<unsigned> askChoice(std::istream& in, std::ostream& out,
                                   std::string_view menu, unsigned highest);
 

@@ -21,15 +21,32 @@ std::size_t occurrences(std::string_view text, std::string_view part) {
   return count;
 }
 
+// Whether a line, its CR LF break already taken off, is the word quit: in
+// any letter case, between spaces and tabs, and short enough to be kept
+// whole.
+bool quits(std::string_view line) {
+  if (line.size() >= 4096) return false;
+  const std::size_t first = line.find_first_not_of(" \t");
+  if (first == std::string_view::npos) return false;
+  line = line.substr(first, line.find_last_not_of(" \t") - first + 1);
+  if (line.size() != 4) return false;
+  for (std::size_t k = 0; k < 4; ++k) {
+    if ((line[k] | 0x20) != "quit"[k]) return false;
+  }
+  return true;
+}
+
 // The answers the quiz marks: every line after the menu line, up to the
-// first that is exactly "quit". Returns nothing when there is no menu line.
+// first that quits. Returns nothing when there is no menu line.
 std::optional<std::size_t> answersIn(std::string_view input) {
   if (input.empty()) return std::nullopt;
   std::size_t answers = 0;
   std::size_t start = input.find('\n');
   while (start != std::string_view::npos && start + 1 < input.size()) {
     const std::size_t end = input.find('\n', start + 1);
-    if (input.substr(start + 1, end - start - 1) == "quit") break;
+    std::string_view line = input.substr(start + 1, end - start - 1);
+    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    if (quits(line)) break;
     ++answers;
     start = end;
   }

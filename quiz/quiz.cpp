@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "console.h"
 #include "questions.h"
@@ -17,6 +18,21 @@ constexpr const char* menu =
     "2. compound formulas\n"
     "3. solubility of compounds\n"
     "Which kind of questions would you like? (0-3):";
+
+bool isSpaceOrTab(char c) { return c == ' ' || c == '\t'; }
+
+// "quit" in any letter case, with spaces or tabs around it. A line as long
+// as readLine keeps may have been cut, and may not be blanks to its end.
+bool isQuit(std::string_view answer) {
+  if (answer.size() >= maxLineKept) return false;
+  while (!answer.empty() && isSpaceOrTab(answer.front())) {
+    answer.remove_prefix(1);
+  }
+  while (!answer.empty() && isSpaceOrTab(answer.back())) {
+    answer.remove_suffix(1);
+  }
+  return ucase(answer) == "QUIT";
+}
 
 }  // namespace
 
@@ -38,7 +54,7 @@ int runQuiz(std::istream& in, std::ostream& out) {
       out << '\n';
       break;
     }
-    if (answer == "quit") break;
+    if (isQuit(answer)) break;
     ++answered;
     if (markAnswer(q, answer, out)) ++correct;
     out << '\n';

@@ -8,9 +8,9 @@
 
 // Shows the menu, reads the choice of question type once (1 to 3 fixes it,
 // anything else means a fresh random type for every question), then asks
-// questions and marks each answer line as typed. The answer "quit", or the
-// end of input at a question, ends the quiz with the score of the questions
-// answered.
+// questions and marks each answer line as typed. The answer "quit" (in any
+// letter case, with spaces or tabs around it), or the end of input at a
+// question, ends the quiz with the score of the questions answered.
 // Returns the exit status: 0 when the quiz ends, 1 as soon as `out` can no
 // longer be written.
 // REQUIRES: the ion catalogue is filled (initIons).

@@ -27,7 +27,12 @@ TEST(ReadLine, ReadsWholeLinesOfAnyBytes) {
       {"\n", {""}},
       {"a\n\nb\n", {"a", "", "b"}},
       {"no line break", {"no line break"}},
-      {"quit\r\n", {"quit\r"}},
+      // A CR belongs to the line break only right before it or the end.
+      {"N3-\r\nquit\r", {"N3-", "quit"}},
+      {"a\rb\r\r\n\r\n", {"a\rb\r", ""}},
+      {std::string(maxLineKept, 'z') + "\r\n", {std::string(maxLineKept, 'z')}},
+      {std::string(maxLineKept - 1, 'z') + "\r\r\n",
+       {std::string(maxLineKept - 1, 'z') + "\r"}},
       {std::string("\0\xff\x1b[A\n\0", 7),
        {std::string("\0\xff\x1b[A", 5), std::string(1, '\0')}},
       // A line too long to keep whole is cut, and the next line is intact.
