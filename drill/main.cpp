@@ -1,10 +1,9 @@
 // reaction-drill: practise predicting the products of chemical reactions.
-#include <iostream>
-
 #include "dialogue.h"
 #include "ion.h"
+#include "standard_input.h"
 
 int main() {
   initIons();
-  return runDrill(std::cin, std::cout);
+  return runOnStandardStreams("reaction-drill", runDrill);
 }

@@ -1,11 +1,10 @@
 // formula-quiz: practise writing ion and compound formulas and telling
 // which compounds dissolve.
-#include <iostream>
-
 #include "ion.h"
 #include "quiz.h"
+#include "standard_input.h"
 
 int main() {
   initIons();
-  return runQuiz(std::cin, std::cout);
+  return runOnStandardStreams("formula-quiz", runQuiz);
 }

@@ -15,7 +15,15 @@ status=$?
 [ "$(head -n 1 <<<"$out")" = "Determine the products, given the reactants." ] ||
   fail "wrong first line"
 
-ends_quietly_on_closed_input "$drill" \
-  "Which kind of questions would you like? (0-8):"
+# Windows line breaks: the menu number stops at the CR, and each line is one
+# pause.
+out=$(printf '1\r\n\r\n' | "$drill")
+[ "$(grep -c '^(acid + base -> salt + water)$' <<<"$out")" -eq 2 ] ||
+  fail "CR LF input: expected 2 acid + base questions"
+
+prompt="Which kind of questions would you like? (0-8):"
+ends_quietly_on_empty_input "$drill" "$prompt"
+reports_read_errors "$drill" "$prompt"
+stops_at_once_on_dead_output "$drill"
 ends_promptly_on_closed_output "$drill"
 finish end-to-end

@@ -15,15 +15,54 @@ finish() {
   exit "$failures"
 }
 
-# ends_quietly_on_closed_input PROGRAM PROMPT: with standard input closed
-# outright, PROGRAM ends its menu PROMPT with a line break and exits with 0.
-ends_quietly_on_closed_input() {
+# ends_quietly_on_empty_input PROGRAM PROMPT: with no input at all, PROGRAM
+# ends its menu PROMPT with a line break and exits with 0.
+ends_quietly_on_empty_input() {
   local program=$1 prompt=$2 out
-  out=$("$program" <&- | tail -n 1)
+  out=$("$program" </dev/null | tail -n 1)
   [ "${PIPESTATUS[0]}" -eq 0 ] ||
-    fail "closed input: $(basename "$program") did not exit with 0"
+    fail "empty input: $(basename "$program") did not exit with 0"
   [ "$out" = "$prompt" ] ||
-    fail "closed input: unexpected output of $(basename "$program")"
+    fail "empty input: unexpected output of $(basename "$program")"
+}
+
+# reports_read_errors PROGRAM PROMPT: standard input that cannot be read (a
+# directory, a closed descriptor) ends the dialogue as the end of input
+# would, then PROGRAM names the error on standard error and exits with 1.
+reports_read_errors() {
+  local program=$1 prompt=$2 name out err status
+  name=$(basename "$program")
+  err=$(mktemp)
+  for input in directory closed; do
+    if [ "$input" = directory ]; then
+      out=$("$program" </ 2>"$err")
+    else
+      out=$("$program" <&- 2>"$err")
+    fi
+    status=$?
+    [ "$status" -eq 1 ] || fail "$input input: $name exited with $status"
+    [ "$(tail -n 1 <<<"$out")" = "$prompt" ] ||
+      fail "$input input: unexpected output of $name"
+    grep -qx "$name: cannot read standard input: .*" "$err" &&
+      [ "$(wc -l <"$err")" -eq 1 ] ||
+      fail "$input input: $name wrote '$(cat "$err")' on standard error"
+  done
+  grep -qx "$name: cannot read standard input: Bad file descriptor" "$err" ||
+    fail "closed input: $name did not name the error"
+  rm -f "$err"
+}
+
+# stops_at_once_on_dead_output PROGRAM: when even the menu cannot be
+# written, PROGRAM exits with 1 without waiting for the menu line.
+stops_at_once_on_dead_output() {
+  local program=$1 start elapsed_ms status
+  start=$(date +%s%N)
+  timeout 5 "$program" < <(exec 2>/dev/null; sleep 3; echo 1) >/dev/full
+  status=$?
+  elapsed_ms=$((($(date +%s%N) - start) / 1000000))
+  [ "$status" -eq 1 ] || fail "dead output: $(basename "$program") exited with $status"
+  [ "$elapsed_ms" -lt 1000 ] ||
+    fail "dead output: $(basename "$program") waited ${elapsed_ms} ms for input"
 }
 
 # ends_promptly_on_closed_output PROGRAM: a reader that stops early must not

@@ -34,7 +34,15 @@ grep -q '^Formula: Incorrect; correct answer is ' <<<"$out" ||
 [ "$(tail -n 1 <<<"$out")" = "Formula: Score: 0 of 1 correct" ] ||
   fail "installed quiz: wrong score line"
 
-ends_quietly_on_closed_input "$prefix/bin/formula-quiz" \
-  "Which kind of questions would you like? (0-3):"
-ends_promptly_on_closed_output "$prefix/bin/formula-quiz"
+# quit in any letter case ends the quiz, Windows line break and all.
+out=$(printf '1\r\n Quit\r\n' | "$prefix/bin/formula-quiz")
+[ "$(tail -n 1 <<<"$out")" = "Formula: Score: 0 of 0 correct" ] ||
+  fail "installed quiz: Quit with CR LF did not end the quiz"
+
+quiz=$prefix/bin/formula-quiz
+prompt="Which kind of questions would you like? (0-3):"
+ends_quietly_on_empty_input "$quiz" "$prompt"
+reports_read_errors "$quiz" "$prompt"
+stops_at_once_on_dead_output "$quiz"
+ends_promptly_on_closed_output "$quiz"
 finish install
