@@ -1,7 +1,6 @@
 // The time to make one question of each reaction type.
 #include <benchmark/benchmark.h>
 
-#include <cstdlib>
 
 #include "ion.h"
 #include "question.h"
@@ -16,7 +15,7 @@ constexpr const char* typeNames[] = {
 
 void makeQuestionOfType(benchmark::State& state) {
   initIons();
-  std::srand(1);
+  seedChance(1);
   const auto type = static_cast<unsigned>(state.range(0));
   // The loop variable only counts iterations.
   for (auto _ : state) {  // NOLINT(clang-analyzer-deadcode.DeadStores)

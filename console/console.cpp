@@ -1,8 +1,9 @@
 #include "console.h"
 
 #include <climits>
-#include <cstdlib>
 #include <limits>
+
+#include "chance.h"
 
 namespace {
 
@@ -113,7 +114,7 @@ std::optional<unsigned> askChoice(std::istream& in, std::ostream& out,
 
 unsigned nextType(unsigned choice, unsigned types) {
   if (choice != 0) return choice;
-  return static_cast<unsigned>(std::rand()) % types + 1;
+  return randomBelow(types) + 1;
 }
 
 int exitStatus(std::ostream& out) { return out.flush() ? 0 : 1; }

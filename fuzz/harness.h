@@ -12,6 +12,7 @@
 #include <string>
 
 #include "ion.h"
+#include "standard_input.h"
 
 inline void check(bool holds, const char* property) {
   if (!holds) {
@@ -23,10 +24,10 @@ inline void check(bool holds, const char* property) {
 // Runs `dialogue` with `input` as its standard input, from a fixed seed so
 // that a failing input fails again; whatever the input, the dialogue must
 // end normally. Returns what it wrote.
-inline std::string runDialogue(int (*dialogue)(std::istream&, std::ostream&),
+inline std::string runDialogue(const Dialogue& dialogue,
                                const std::string& input) {
   if (ion.empty()) initIons();
-  std::srand(1);
+  seedChance(1);
   std::istringstream in(input);
   std::ostringstream out;
   check(dialogue(in, out) == 0, "input ending is a normal end");

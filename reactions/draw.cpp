@@ -1,6 +1,6 @@
 // Drawing the reactants of each reaction type. The order of the draws and
 // every redraw rule are fixed, so that one seed gives one question.
-#include <cstdlib>
+#include <cstdint>
 
 #include "elements.h"
 #include "reactions.h"
@@ -86,8 +86,10 @@ Displacement drawDisplacement() {
 
 Fuel drawFuel() {
   Fuel f{};
-  f.numc = std::rand() % 6 + 1;
-  f.numo = std::rand() % f.numc;
-  f.numh = std::rand() % (2 * f.numc - f.numo) + 2;
+  f.numc = static_cast<int>(randomBelow(6)) + 1;
+  f.numo = static_cast<int>(randomBelow(static_cast<std::uint32_t>(f.numc)));
+  f.numh = static_cast<int>(
+               randomBelow(static_cast<std::uint32_t>(2 * f.numc - f.numo))) +
+           2;
   return f;
 }

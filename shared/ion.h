@@ -11,8 +11,6 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <cstdlib>
-#include <ctime>
 #include <initializer_list>
 #include <iostream>
 #include <iterator>
@@ -20,6 +18,8 @@
 #include <string_view>
 #include <utility>
 #include <vector>
+
+#include "chance.h"
 
 // One ion, simple or polyatomic, cation or anion. A plain value: copy it
 // freely; nothing keeps a reference into the catalogue.
@@ -187,7 +187,8 @@ inline constexpr SolubilityRule solubilityRules[] = {
 // run.
 inline std::vector<Ion> ion;
 
-// Fills the catalogue if it is empty, and seeds rand() from the clock.
+// Fills the catalogue if it is empty, and seeds the shared generator afresh,
+// so that no two runs are alike unless seedChance is called after.
 inline void initIons() {
   if (ion.empty()) {
     ion.reserve(std::size(chemistry::ionCatalogue));
@@ -197,7 +198,7 @@ inline void initIons() {
                        std::string(row.acidname));
     }
   }
-  std::srand(static_cast<unsigned>(std::time(nullptr)));
+  seedChance(freshSeed());
 }
 
 // ---------------------------------------------------------------------------
@@ -215,16 +216,7 @@ inline bool nameIsOneOf(const Ion& i,
 
 // A catalogue position, each equally likely.
 inline std::size_t randomPosition() {
-  const auto size = static_cast<unsigned>(ion.size());
-  // Values of rand() at the top of its range that would favour the low
-  // positions are drawn again.
-  const unsigned fairLimit =
-      (static_cast<unsigned>(RAND_MAX) + 1U) / size * size;
-  unsigned r = 0;
-  do {
-    r = static_cast<unsigned>(std::rand());
-  } while (r >= fairLimit);
-  return r % size;
+  return randomBelow(static_cast<std::uint32_t>(ion.size()));
 }
 
 // Draws positions until `accept` takes the entry there, and returns a copy

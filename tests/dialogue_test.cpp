@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <set>
 #include <sstream>
 #include <string>
@@ -17,6 +16,8 @@
 
 namespace {
 
+int drill(std::istream& in, std::ostream& out) { return runDrill(in, out); }
+
 struct Session {
   int status;
   std::string output;
@@ -24,7 +25,7 @@ struct Session {
 
 Session runWith(const std::string& input, unsigned seed = 1) {
   initIons();
-  std::srand(seed);
+  seedChance(seed);
   std::istringstream in(input);
   std::ostringstream out;
   const int status = runDrill(in, out);
@@ -85,7 +86,7 @@ TEST(Dialogue, ShowsTheWorkedExampleExactly) {
   initIons();
   unsigned seed = 1;
   do {
-    std::srand(++seed);
+    seedChance(++seed);
     makeQuestion(1);
   } while (question != "hydrochloric acid + sodium hydroxide");
 
@@ -170,11 +171,11 @@ TEST(Dialogue, EveryLineIsOnePauseWhateverItHolds) {
 
 TEST(Dialogue, EndOfInputBeforeTheChoiceEndsQuietly) {
   expectQuietEndBeforeTheChoice(
-      runDrill, drillStartup.substr(0, drillStartup.find("\nPress enter")));
+      drill, drillStartup.substr(0, drillStartup.find("\nPress enter")));
 }
 
 TEST(Dialogue, StopsWhenOutputCanNoLongerBeWritten) {
-  expectStopWhenOutputFails(runDrill);
+  expectStopWhenOutputFails(drill);
 }
 
 }  // namespace

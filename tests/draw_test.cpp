@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include <cctype>
-#include <cstdlib>
 #include <map>
 #include <numeric>
 #include <set>
@@ -21,7 +20,7 @@ constexpr int draws = 4000;
 template <typename Draw>
 auto drawMany(Draw draw) {
   initIons();
-  std::srand(2024);
+  seedChance(2024);
   std::vector<decltype(draw())> all;
   all.reserve(draws);
   for (int k = 0; k < draws; ++k) all.push_back(draw());
@@ -122,7 +121,7 @@ std::string lastMetal(const std::string& q) {
 
 TEST(Draw, OnlyTheUnreactiveMetalsGiveNoReaction) {
   initIons();
-  std::srand(99);
+  seedChance(99);
   const std::set<std::string> idleInAcid = {"copper", "mercury", "silver",
                                             "gold"};
   const std::set<std::string> idleInWater = {"magnesium", "aluminium", "zinc"};

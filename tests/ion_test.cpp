@@ -120,7 +120,7 @@ std::set<std::string> allNames(bool wantSign) {
 
 TEST(Selectors, DrawExactlyTheirRole) {
   initIons();
-  std::srand(7);
+  seedChance(7);
   std::set<std::string> everything = allNames(true);
   everything.merge(allNames(false));
   const std::vector<std::pair<Ion (*)(), std::set<std::string>>> cases = {
@@ -143,7 +143,7 @@ TEST(Selectors, DrawExactlyTheirRole) {
 
 TEST(Selectors, RandomIonDrawsEveryPositionEvenly) {
   initIons();
-  std::srand(12345);
+  seedChance(12345);
   const int perPosition = 2000;
   std::map<std::string, int> counts;
   for (int k = 0; k < 39 * perPosition; ++k) ++counts[randomIon().name];

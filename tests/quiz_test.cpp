@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <set>
 #include <sstream>
 #include <string>
@@ -78,7 +77,7 @@ TEST(Questions, MarkEveryTypeOfAnswer) {
 
 std::string session(const std::string& input, unsigned seed = 3) {
   initIons();
-  std::srand(seed);
+  seedChance(seed);
   std::istringstream in(input);
   std::ostringstream out;
   EXPECT_EQ(runQuiz(in, out), 0) << input.substr(0, 20);
@@ -138,7 +137,7 @@ TEST(Quiz, StopsWhenOutputCanNoLongerBeWritten) {
 // a solubility the rules cannot tell, and every other ion still asked.
 TEST(Questions, AskOnlyWhatHasOneRightAnswer) {
   initIons();
-  std::srand(1);
+  seedChance(1);
   const std::set<std::string> hidden = {"iron", "copper"};
   std::set<std::string> ions;
   std::set<std::string> cations;

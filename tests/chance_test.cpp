@@ -1,0 +1,30 @@
+// The generator against its algorithm's published reference output.
+#include "chance.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <vector>
+
+namespace {
+
+TEST(Pcg32, GivesTheReferenceOutput) {
+  Pcg32 g(42, 54);
+  const std::vector<std::uint32_t> reference = {
+      0xa15c02b7, 0x7b47f409, 0xba1d3330, 0x83d2f293, 0xbfa4784b, 0xcbed606e};
+  for (const std::uint32_t expected : reference) EXPECT_EQ(g.next(), expected);
+}
+
+TEST(Pcg32, SameSeedSameNumbers) {
+  const auto firstTen = [](std::uint64_t seed) {
+    seedChance(seed);
+    std::vector<std::uint32_t> numbers;
+    for (int k = 0; k < 10; ++k) numbers.push_back(randomBelow(1000));
+    return numbers;
+  };
+  EXPECT_EQ(firstTen(18446744073709551615ULL),
+            firstTen(18446744073709551615ULL));
+  EXPECT_NE(firstTen(0), firstTen(1));
+}
+
+}  // namespace
