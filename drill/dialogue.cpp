@@ -31,7 +31,8 @@ void revealAnswer(std::ostream& out) {
 
 }  // namespace
 
-int runDrill(std::istream& in, std::ostream& out) {
+int runDrill(std::istream& in, std::ostream& out,
+             const DrillSettings& settings) {
   const std::optional<unsigned> choice =
       askChoice(in, out, menu, reactionTypes);
   if (!choice) return exitStatus(out);

@@ -6,14 +6,20 @@
 #include <istream>
 #include <ostream>
 
+// What the command line can change in the dialogue.
+struct DrillSettings {
+  bool formulas = false;  // reveal the formula equations too
+};
+
 // Shows the menu, reads the choice of reaction type once (1 to 8 fixes it,
 // anything else means a fresh random type for every question), then for
 // each question shows the reactants, waits for one line and reveals the
-// answer. When input ends at a question, that question's answer is still
-// revealed.
+// answer, with its formula equations where `settings` asks for them. When
+// input ends at a question, that question's answer is still revealed.
 // Returns the exit status: 0 when input ends, 1 as soon as `out` can no
 // longer be written.
 // REQUIRES: the ion catalogue is filled (initIons).
-int runDrill(std::istream& in, std::ostream& out);
+int runDrill(std::istream& in, std::ostream& out,
+             const DrillSettings& settings = {});
 
 #endif  // REACTION_DRILL_DRILL_DIALOGUE_H_

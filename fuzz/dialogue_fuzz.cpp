@@ -33,7 +33,9 @@ bool mentionsError(const Block& b) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data,
                                       std::size_t size) {
   const std::string input(reinterpret_cast<const char*>(data), size);
-  const std::string text = runDialogue(runDrill, input);
+  const std::string text = runDialogue(
+      [](std::istream& in, std::ostream& out) { return runDrill(in, out); },
+      input);
   const std::size_t lines = countLines(input);
   if (lines == 0) {
     const std::string_view menu =

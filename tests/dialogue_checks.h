@@ -15,10 +15,7 @@
 #include <string_view>
 
 #include "ion.h"
-
-// A dialogue such as runDrill: reads `in`, writes `out`, returns the exit
-// status.
-using Dialogue = int (*)(std::istream& in, std::ostream& out);
+#include "standard_input.h"
 
 // Input that never ends: an empty line, again and again.
 class EndlessEmptyLines : public std::streambuf {
@@ -45,7 +42,7 @@ class ClosesAfter : public std::streambuf {
 
 // Input that ends before the menu choice, empty or closed outright, gives
 // the menu, a line break and status 0.
-inline void expectQuietEndBeforeTheChoice(Dialogue dialogue,
+inline void expectQuietEndBeforeTheChoice(const Dialogue& dialogue,
                                           std::string_view menu) {
   initIons();
   std::istringstream empty;
@@ -59,7 +56,7 @@ inline void expectQuietEndBeforeTheChoice(Dialogue dialogue,
 
 // A dialogue that could go on for ever stops with status 1 once its output
 // fails, at the first byte or later.
-inline void expectStopWhenOutputFails(Dialogue dialogue) {
+inline void expectStopWhenOutputFails(const Dialogue& dialogue) {
   initIons();
   for (std::size_t bytes : {0, 100, 5000}) {
     EndlessEmptyLines endless;

@@ -21,6 +21,12 @@ out=$(printf '1\r\n\r\n' | "$drill")
 [ "$(grep -c '^(acid + base -> salt + water)$' <<<"$out")" -eq 2 ] ||
   fail "CR LF input: expected 2 acid + base questions"
 
+answers_help_and_version "$drill" --formulas
+rejects_bad_arguments "$drill" --frobnicate -x stray --formulas=yes --help=1 -
+[ "$("$drill" --frobnicate 2>&1)" = \
+  "reaction-drill: unrecognized option '--frobnicate' (try 'reaction-drill --help')" ] ||
+  fail "--frobnicate: wrong message"
+
 prompt="Which kind of questions would you like? (0-8):"
 ends_quietly_on_empty_input "$drill" "$prompt"
 reports_read_errors "$drill" "$prompt"

@@ -81,3 +81,41 @@ ends_promptly_on_closed_output() {
       fail "with SIGPIPE $sigpipe $(basename "$program") ran on for ${elapsed_ms} ms"
   done
 }
+
+# rejects_bad_arguments PROGRAM ARGS...: each argument alone is refused with
+# one line on standard error and status 2, and nothing on standard output.
+rejects_bad_arguments() {
+  local program=$1 name arg out err status
+  name=$(basename "$program")
+  err=$(mktemp)
+  shift
+  for arg in "$@"; do
+    out=$("$program" "$arg" </dev/null 2>"$err")
+    status=$?
+    [ "$status" -eq 2 ] || fail "$name $arg: exited with $status"
+    [ -z "$out" ] || fail "$name $arg: wrote to standard output"
+    [ "$(wc -l <"$err")" -eq 1 ] &&
+      grep -qx "$name: .* (try '$name --help')" "$err" ||
+      fail "$name $arg: wrote '$(cat "$err")' on standard error"
+  done
+  rm -f "$err"
+}
+
+# answers_help_and_version PROGRAM OPTION...: -h and --help show a usage
+# that names every OPTION, -V and --version the version; both exit with 0.
+answers_help_and_version() {
+  local program=$1 name out option
+  name=$(basename "$program")
+  shift
+  for out in "$("$program" -h)" "$("$program" --help)"; do
+    for option in --help --version "$@"; do
+      grep -q -- "$option" <<<"$out" || fail "$name --help: no $option"
+    done
+  done
+  "$program" --help >/dev/null || fail "$name --help: status $?"
+  for option in -V --version; do
+    out=$("$program" "$option") || fail "$name $option: status $?"
+    grep -qx "$name [0-9]*\.[0-9]*\.[0-9]*" <<<"$out" ||
+      fail "$name $option: printed '$out'"
+  done
+}
