@@ -80,6 +80,20 @@ Precipitation drawPrecipitation();
 Displacement drawDisplacement();
 Fuel drawFuel();
 
+// What the draws accept, one test per redraw rule, so that a program can
+// enumerate every question a type can draw.
+
+// A free metal of the activity series, as types 3 and 7 draw it.
+bool isRankedMetal(const Ion& i);
+// A free metal at least as reactive as zinc, as type 4 draws it.
+bool isWaterMetal(const Ion& i);
+// A salt types 6 and 7 draw as a solution: any that is not insoluble.
+bool isDrawnDissolved(const Ion& cation, const Ion& anion);
+// Salt B of type 6 brings a new cation and a new anion to salt A.
+bool canExchangeIons(const Precipitation& r);
+// The dissolved metal of type 7 is a different element from the free one.
+bool isOtherMetal(const Ion& dissolved, const Ion& free);
+
 QuestionTexts compose(const AcidBase& r);
 QuestionTexts compose(const AcidCarbonate& r);
 QuestionTexts compose(const AcidMetal& r);
