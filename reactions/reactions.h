@@ -6,6 +6,7 @@
 #define REACTION_DRILL_REACTIONS_REACTIONS_H_
 
 #include <string>
+#include <string_view>
 
 #include "ion.h"
 
@@ -102,5 +103,15 @@ QuestionTexts compose(const MetalNonmetal& r);
 QuestionTexts compose(const Precipitation& r);
 QuestionTexts compose(const Displacement& r);
 QuestionTexts compose(const Fuel& f);
+
+// Whether the free metal `metal` displaces the dissolved metal `dissolved`:
+// only a more reactive one does.
+bool displaces(const Ion& metal, const Ion& dissolved);
+
+// The fuel's formula: "C2H4O".
+std::string fuelFormula(const Fuel& f);
+// The fuel's state at room temperature, in words: "gas", "liquid" or
+// "solid".
+std::string_view fuelState(const Fuel& f);
 
 #endif  // REACTION_DRILL_REACTIONS_REACTIONS_H_
