@@ -79,23 +79,6 @@ QuestionTexts neutralisation(const Ion& an, const Ion& rp, const Ion& rn,
   return t;
 }
 
-// The state of a fuel at room temperature: small hydrocarbons are gases,
-// oxygen makes a fuel liquid, and much oxygen makes it solid.
-std::string_view fuelState(const Fuel& f) {
-  if (f.numo == 0) return f.numc <= 4 ? " gas" : " liquid";
-  return f.numo <= 3 ? " liquid" : " solid";
-}
-
-// "C2H4O": a count of 1 is not written; hydrogen is always at least 2.
-std::string fuelFormula(const Fuel& f) {
-  std::string formula = "C";
-  if (f.numc > 1) formula += std::to_string(f.numc);
-  formula += "H" + std::to_string(f.numh);
-  if (f.numo >= 1) formula += "O";
-  if (f.numo > 1) formula += std::to_string(f.numo);
-  return formula;
-}
-
 std::string coefficient(int c) { return c > 1 ? std::to_string(c) : ""; }
 
 // a fuel + b O2 -> c CO2 + d H2O, in the smallest whole numbers.
@@ -116,6 +99,27 @@ std::string balancedCombustion(const Fuel& f, const std::string& fuel) {
 }
 
 }  // namespace
+
+bool displaces(const Ion& metal, const Ion& dissolved) {
+  return reactivity(metal.formula) > reactivity(dissolved.formula);
+}
+
+// Small hydrocarbons are gases, oxygen makes a fuel liquid, and much oxygen
+// makes it solid.
+std::string_view fuelState(const Fuel& f) {
+  if (f.numo == 0) return f.numc <= 4 ? "gas" : "liquid";
+  return f.numo <= 3 ? "liquid" : "solid";
+}
+
+// A count of 1 is not written; hydrogen is always at least 2.
+std::string fuelFormula(const Fuel& f) {
+  std::string formula = "C";
+  if (f.numc > 1) formula += std::to_string(f.numc);
+  formula += "H" + std::to_string(f.numh);
+  if (f.numo >= 1) formula += "O";
+  if (f.numo > 1) formula += std::to_string(f.numo);
+  return formula;
+}
 
 QuestionTexts compose(const AcidBase& r) {
   return neutralisation(r.an, r.rp, r.rn, "acid + base -> salt + water",
@@ -205,7 +209,7 @@ QuestionTexts compose(const Displacement& r) {
   QuestionTexts t;
   t.qtype = "single displacement reaction";
   t.question = metal(r.rp) + " + " + compound(r.ep, r.en) + " solution";
-  if (reactivity(r.rp.formula) <= reactivity(r.ep.formula)) {
+  if (!displaces(r.rp, r.ep)) {
     noReaction(t,
                r.rp.name + " is not reactive enough to displace " + r.ep.name);
     return t;
@@ -227,7 +231,7 @@ QuestionTexts compose(const Fuel& f) {
   const std::string fuel = fuelFormula(f);
   QuestionTexts t;
   t.qtype = "combustion in air -> combine with oxygen";
-  t.question = "burning " + fuel + std::string(fuelState(f)) + " in air";
+  t.question = "burning " + fuel + " " + std::string(fuelState(f)) + " in air";
   t.products = "carbon dioxide + water";
   t.ionic = balancedCombustion(f, fuel);
   return t;

@@ -10,20 +10,42 @@ namespace {
 // A metal of the activity series; the others have no rank to compare.
 Ion rankedMetal() {
   Ion metal = randomMetal();
-  while (reactivity(metal.formula) == 0) metal = randomMetal();
+  while (!isRankedMetal(metal)) metal = randomMetal();
   return metal;
 }
 
-// A fresh draw of `rp`, then `rn`, until their salt is not insoluble. A pair
-// the rules cannot tell passes.
+// A fresh draw of `rp`, then `rn`, until their salt is not insoluble.
 void drawDissolvedSalt(Ion& rp, Ion& rn) {
   do {
     rp = randomPos();
     rn = randomNeg();
-  } while (isSolubleChar(rp, rn) == insoluble);
+  } while (!isDrawnDissolved(rp, rn));
 }
 
 }  // namespace
+
+bool isRankedMetal(const Ion& i) {
+  return isFreeMetal(i) && reactivity(i.formula) != 0;
+}
+
+bool isWaterMetal(const Ion& i) {
+  // Metals below zinc would only ever give "no reaction" in water.
+  return isFreeMetal(i) && reactivity(i.formula) >= reactivity("Zn");
+}
+
+bool isDrawnDissolved(const Ion& cation, const Ion& anion) {
+  // A pair the rules cannot tell passes.
+  return isSolubleChar(cation, anion) != insoluble;
+}
+
+bool canExchangeIons(const Precipitation& r) {
+  // Iron(II) and iron(III) share the formula Fe, so they count as the same.
+  return r.bp.formula != r.ap.formula && r.bn.formula != r.an.formula;
+}
+
+bool isOtherMetal(const Ion& dissolved, const Ion& free) {
+  return dissolved.formula != free.formula;
+}
 
 AcidBase drawAcidBase() {
   AcidBase r;
@@ -49,9 +71,8 @@ AcidMetal drawAcidMetal() {
 }
 
 WaterMetal drawWaterMetal() {
-  // Metals below zinc would only ever give "no reaction" in water.
   WaterMetal r{randomMetal()};
-  while (reactivity(r.rp.formula) < reactivity("Zn")) r.rp = randomMetal();
+  while (!isWaterMetal(r.rp)) r.rp = randomMetal();
   return r;
 }
 
@@ -67,10 +88,9 @@ Precipitation drawPrecipitation() {
   Precipitation r;
   drawDissolvedSalt(r.ap, r.an);
   // Salt B must bring a new cation and a new anion, or nothing can exchange.
-  // Iron(II) and iron(III) share the formula Fe, so they count as the same.
   do {
     drawDissolvedSalt(r.bp, r.bn);
-  } while (r.bp.formula == r.ap.formula || r.bn.formula == r.an.formula);
+  } while (!canExchangeIons(r));
   return r;
 }
 
@@ -78,9 +98,9 @@ Displacement drawDisplacement() {
   Displacement r;
   r.rp = rankedMetal();
   r.ep = rankedMetal();
-  while (r.ep.formula == r.rp.formula) r.ep = rankedMetal();
+  while (!isOtherMetal(r.ep, r.rp)) r.ep = rankedMetal();
   r.en = randomNeg();
-  while (isSolubleChar(r.ep, r.en) == insoluble) r.en = randomNeg();
+  while (!isDrawnDissolved(r.ep, r.en)) r.en = randomNeg();
   return r;
 }
 

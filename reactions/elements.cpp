@@ -6,45 +6,49 @@ std::string nonmetal;
 
 namespace {
 
-struct NonmetalElement {
-  std::string_view formula;  // of the anion
-  std::string_view element;  // the free element, with its usual state
-};
-
 // clang-format off
 constexpr NonmetalElement nonmetalElements[] = {
-    // anion  element
-    {"I",     "iodine solid"},
-    {"Br",    "bromine liquid"},
-    {"N",     "nitrogen gas"},
-    {"O",     "oxygen gas"},
-    {"F",     "fluorine gas"},
-    {"P",     "phosphorus solid"},
-    {"S",     "sulfur solid"},
-    {"Cl",    "chlorine gas"},
+    // anion  element             formula  state
+    {"I",     "iodine solid",     "I2",    State::solid},
+    {"Br",    "bromine liquid",   "Br2",   State::liquid},
+    {"N",     "nitrogen gas",     "N2",    State::gas},
+    {"O",     "oxygen gas",       "O2",    State::gas},
+    {"F",     "fluorine gas",     "F2",    State::gas},
+    {"P",     "phosphorus solid", "P",     State::solid},
+    {"S",     "sulfur solid",     "S",     State::solid},
+    {"Cl",    "chlorine gas",     "Cl2",   State::gas},
 };
 // clang-format on
 
-const NonmetalElement* elementOf(const Ion& anion) {
+}  // namespace
+
+const NonmetalElement* nonmetalElement(const Ion& anion) {
   for (const NonmetalElement& e : nonmetalElements) {
-    if (e.formula == anion.formula) return &e;
+    if (e.anion == anion.formula) return &e;
   }
   return nullptr;
 }
 
-}  // namespace
+// "iron(II)" names an ion; the free element is plain "iron".
+bool isFreeMetal(const Ion& i) {
+  return !i.sign && !i.polyatomic && !namesItsCharge(i);
+}
+
+State metalState(const Ion& metal) {
+  // Mercury is the one metal of the catalogue that is liquid.
+  return metal.formula == "Hg" ? State::liquid : State::solid;
+}
 
 Ion randomMetal() {
   Ion metal = randomPos();
-  // "iron(II)" names an ion; the free element is plain "iron".
-  while (metal.polyatomic || namesItsCharge(metal)) metal = randomPos();
+  while (!isFreeMetal(metal)) metal = randomPos();
   return metal;
 }
 
 Ion randomNonmetal() {
   for (;;) {
     Ion anion = randomNeg();
-    if (const NonmetalElement* e = elementOf(anion)) {
+    if (const NonmetalElement* e = nonmetalElement(anion)) {
       nonmetal = e->element;
       return anion;
     }

@@ -4,12 +4,32 @@
 #define REACTION_DRILL_REACTIONS_ELEMENTS_H_
 
 #include <string>
+#include <string_view>
 
+#include "equation.h"
 #include "ion.h"
 
 // The element form, with its state, of the nonmetal randomNonmetal last
 // drew, such as "chlorine gas"; empty before the first draw.
 extern std::string nonmetal;
+
+// A nonmetal as a free element, and the anion it forms.
+struct NonmetalElement {
+  std::string_view anion;    // the anion's formula: "Cl"
+  std::string_view element;  // in words, with its usual state: "chlorine gas"
+  std::string_view formula;  // of the free element: "Cl2"
+  State state;               // of the free element, as `element` names it
+};
+
+// The free element of `anion`, or null for an anion with none.
+const NonmetalElement* nonmetalElement(const Ion& anion);
+
+// Whether `i` is a metal randomMetal can draw: a single-element cation whose
+// name shows no charge.
+bool isFreeMetal(const Ion& i);
+
+// The state of a free metal at room temperature.
+State metalState(const Ion& metal);
 
 // A random metal: a single-element cation whose name shows no charge, so
 // "iron" but never "iron(II)", and never ammonium.

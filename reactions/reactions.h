@@ -6,6 +6,7 @@
 #define REACTION_DRILL_REACTIONS_REACTIONS_H_
 
 #include <string>
+#include <string_view>
 
 #include "ion.h"
 
@@ -80,6 +81,20 @@ Precipitation drawPrecipitation();
 Displacement drawDisplacement();
 Fuel drawFuel();
 
+// What the draws accept, one test per redraw rule, so that a program can
+// enumerate every question a type can draw.
+
+// A free metal of the activity series, as types 3 and 7 draw it.
+bool isRankedMetal(const Ion& i);
+// A free metal at least as reactive as zinc, as type 4 draws it.
+bool isWaterMetal(const Ion& i);
+// A salt types 6 and 7 draw as a solution: any that is not insoluble.
+bool isDrawnDissolved(const Ion& cation, const Ion& anion);
+// Salt B of type 6 brings a new cation and a new anion to salt A.
+bool canExchangeIons(const Precipitation& r);
+// The dissolved metal of type 7 is a different element from the free one.
+bool isOtherMetal(const Ion& dissolved, const Ion& free);
+
 QuestionTexts compose(const AcidBase& r);
 QuestionTexts compose(const AcidCarbonate& r);
 QuestionTexts compose(const AcidMetal& r);
@@ -88,5 +103,15 @@ QuestionTexts compose(const MetalNonmetal& r);
 QuestionTexts compose(const Precipitation& r);
 QuestionTexts compose(const Displacement& r);
 QuestionTexts compose(const Fuel& f);
+
+// Whether the free metal `metal` displaces the dissolved metal `dissolved`:
+// only a more reactive one does.
+bool displaces(const Ion& metal, const Ion& dissolved);
+
+// The fuel's formula: "C2H4O".
+std::string fuelFormula(const Fuel& f);
+// The fuel's state at room temperature, in words: "gas", "liquid" or
+// "solid".
+std::string_view fuelState(const Fuel& f);
 
 #endif  // REACTION_DRILL_REACTIONS_REACTIONS_H_

@@ -1,0 +1,79 @@
+// Chemical equations as data: terms with their formulas, charges and
+// states, one balancing routine for every equation, the complete and net
+// ionic equations derived from a balanced formula equation, and a plain-text
+// writer. Free of chance and of console code; a formula is kept without its
+// charge, so a writer for another medium can subscript every digit of it and
+// write the charge apart.
+#ifndef REACTION_DRILL_REACTIONS_EQUATION_H_
+#define REACTION_DRILL_REACTIONS_EQUATION_H_
+
+#include <array>
+#include <optional>
+#include <string>
+#include <vector>
+
+enum class State { solid, liquid, gas, aqueous };
+
+// One kind of ion in the formula unit of a compound.
+struct Constituent {
+  std::string formula;  // without charge: "SO4"
+  int charge = 0;       // signed: -2
+  int count = 0;        // per formula unit: 3 in Al2(SO4)3
+};
+
+// One term of an equation: "3Cu2+(aq)" is coefficient 3, formula "Cu",
+// charge +2, aqueous.
+struct Term {
+  int coefficient = 1;
+  std::string formula;  // without charge: "Al2(SO4)3", "SO4", "H2O"
+  int charge = 0;       // signed; 0 for a neutral term
+  State state = State::aqueous;
+  // For a compound that can dissolve into ions: its cation, then its anion.
+  std::optional<std::array<Constituent, 2>> ions;
+};
+
+struct Equation {
+  std::vector<Term> reactants;
+  std::vector<Term> products;
+  bool noReaction = false;  // the reactants stay as they are; no products
+};
+
+// The outcome of balancing.
+enum class Balance {
+  unique,       // one smallest set of whole coefficients
+  ambiguous,    // several sets share the smallest sum
+  none,         // no set with every coefficient at least 1
+  unsupported,  // a formula cannot be read, or the numbers grow too large
+};
+
+// Sets the coefficients of `e` to the whole numbers, each at least 1, that
+// conserve every element and the charge with the smallest sum. Where the
+// solutions have more than one degree of freedom, the search is bounded:
+// "none" then means none with small free coefficients, and a search too
+// large to finish is "unsupported". Coefficients are written for unique and
+// for ambiguous (one of the candidates) only.
+Balance balance(Equation& e);
+
+// Whether both sides of `e`, coefficients included, hold the same number of
+// atoms of every element and the same charge.
+bool isBalanced(const Equation& e);
+
+// Whether the complete ionic equation of `formula` splits any term, which is
+// when writing ionic equations for it makes sense.
+bool splitsIntoIons(const Equation& formula);
+
+// The complete ionic equation of a balanced formula equation: every
+// dissolved compound is written as its ions, in place, cation first. An ion
+// that arises twice on one side is written once, where it first arises.
+Equation completeIonic(const Equation& formula);
+
+// The net ionic equation of a complete ionic equation: what stands unchanged
+// on both sides is cancelled, and the coefficients are brought to lowest
+// terms.
+Equation netIonic(const Equation& complete);
+
+// "2HCl(aq) + Zn(s) -> H2(g) + Zn2+(aq)", or "HCl(aq) + Cu(s) -> no
+// reaction".
+std::string ascii(const Equation& e);
+
+#endif  // REACTION_DRILL_REACTIONS_EQUATION_H_

@@ -1,0 +1,315 @@
+// Formula, complete ionic and net ionic equations: worked examples of every
+// reaction type, and properties over every question the types can draw.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <numeric>
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "catalogue.h"
+#include "elements.h"
+#include "formulas.h"
+
+namespace {
+
+using Names = std::vector<std::string>;
+
+// Terms written "MnO4-": the trailing signs are the charge.
+std::vector<Term> terms(const Names& written) {
+  std::vector<Term> all;
+  for (const std::string& w : written) {
+    const std::size_t end = w.find_last_not_of("+-") + 1;
+    const int size = static_cast<int>(w.size() - end);
+    all.push_back({1, w.substr(0, end), w.back() == '-' ? -size : size,
+                   State::aqueous, std::nullopt});
+  }
+  return all;
+}
+
+TEST(Balance, FindsTheOneSmallestWholeSetOrSaysWhyNot) {
+  const struct {
+    Names reactants, products;
+    Balance want;
+    std::string balanced;
+  } cases[] = {
+      {{"MnO4-", "Fe++", "H+"},
+       {"Mn++", "Fe+++", "H2O"},
+       Balance::unique,
+       "MnO4-(aq) + 5Fe2+(aq) + 8H+(aq) -> Mn2+(aq) + 5Fe3+(aq) + 4H2O(aq)"},
+      {{"K4Fe(CN)6", "KMnO4", "H2SO4"},
+       {"KHSO4", "Fe2(SO4)3", "MnSO4", "HNO3", "CO2", "H2O"},
+       Balance::unique,
+       "10K4Fe(CN)6(aq) + 122KMnO4(aq) + 299H2SO4(aq) -> 162KHSO4(aq) + "
+       "5Fe2(SO4)3(aq) + 122MnSO4(aq) + 60HNO3(aq) + 60CO2(aq) + "
+       "188H2O(aq)"},
+      {{"N2", "NO2"}, {"N2O", "NO3"}, Balance::ambiguous, ""},
+      {{"H2O"}, {"H2"}, Balance::none, ""},
+      {{"Na"}, {"Na+"}, Balance::none, ""},
+      {{"H2", "O2", "H2O2"}, {"H2O", "He"}, Balance::none, ""},
+      {{"Mg(OH"}, {"MgO", "H2O"}, Balance::unsupported, ""},
+      {{"H99999999999999999999"}, {"H2"}, Balance::unsupported, ""},
+  };
+  for (const auto& c : cases) {
+    Equation e{terms(c.reactants), terms(c.products), false};
+    EXPECT_EQ(balance(e), c.want) << ascii(e);
+    if (c.want == Balance::unique) {
+      EXPECT_EQ(ascii(e), c.balanced);
+    }
+  }
+}
+
+// The equations of a record of type R whose ions are named in record order.
+template <typename R, typename... Name>
+FormulaEquations of(const Name&... names) {
+  return formulaEquations(R{named(names)...});
+}
+
+FormulaEquations metalNonmetal(const std::string& metal,
+                               const std::string& anion) {
+  const Ion rn = named(anion);
+  return formulaEquations(MetalNonmetal{
+      named(metal), rn, std::string(nonmetalElement(rn)->element)});
+}
+
+std::string written(const std::optional<Equation>& e) {
+  return e ? ascii(*e) : "";
+}
+
+TEST(FormulaEquations, WorkedExamples) {
+  const struct {
+    FormulaEquations got;
+    std::string formula, complete, net;  // "" for no ionic lines
+  } examples[] = {
+      {of<AcidBase>("chloride", "sodium", "hydroxide"),
+       "HCl(aq) + NaOH(aq) -> NaCl(aq) + H2O(l)",
+       "H+(aq) + Cl-(aq) + Na+(aq) + OH-(aq) -> Na+(aq) + Cl-(aq) + H2O(l)",
+       "H+(aq) + OH-(aq) -> H2O(l)"},
+      {of<AcidBase>("chloride", "barium", "hydroxide"),
+       "2HCl(aq) + Ba(OH)2(s) -> BaCl2(aq) + 2H2O(l)",
+       "2H+(aq) + 2Cl-(aq) + Ba(OH)2(s) -> Ba2+(aq) + 2Cl-(aq) + 2H2O(l)",
+       "2H+(aq) + Ba(OH)2(s) -> Ba2+(aq) + 2H2O(l)"},
+      {of<AcidBase>("sulphate", "lead(II)", "oxide"),
+       "H2SO4(aq) + PbO(s) -> PbSO4(s) + H2O(l)",
+       "2H+(aq) + SO42-(aq) + PbO(s) -> PbSO4(s) + H2O(l)",
+       "2H+(aq) + SO42-(aq) + PbO(s) -> PbSO4(s) + H2O(l)"},
+      {of<AcidCarbonate>("nitrate", "zinc", "carbonate"),
+       "2HNO3(aq) + ZnCO3(s) -> Zn(NO3)2(aq) + H2O(l) + CO2(g)",
+       "2H+(aq) + 2NO3-(aq) + ZnCO3(s) -> Zn2+(aq) + 2NO3-(aq) + H2O(l) + "
+       "CO2(g)",
+       "2H+(aq) + ZnCO3(s) -> Zn2+(aq) + H2O(l) + CO2(g)"},
+      {of<AcidCarbonate>("carbonate", "sodium", "carbonate"),
+       "H2CO3(aq) + Na2CO3(aq) -> Na2CO3(aq) + H2O(l) + CO2(g)",
+       "2H+(aq) + 2CO32-(aq) + 2Na+(aq) -> 2Na+(aq) + CO32-(aq) + H2O(l) + "
+       "CO2(g)",
+       "2H+(aq) + CO32-(aq) -> H2O(l) + CO2(g)"},
+      {of<AcidCarbonate>("carbonate", "zinc", "carbonate"),
+       "H2CO3(aq) + ZnCO3(s) -> ZnCO3(s) + H2O(l) + CO2(g)",
+       "2H+(aq) + CO32-(aq) + ZnCO3(s) -> ZnCO3(s) + H2O(l) + CO2(g)",
+       "2H+(aq) + CO32-(aq) -> H2O(l) + CO2(g)"},
+      {of<AcidCarbonate>("chloride", "sodium", "bicarbonate"),
+       "HCl(aq) + NaHCO3(aq) -> NaCl(aq) + H2O(l) + CO2(g)",
+       "H+(aq) + Cl-(aq) + Na+(aq) + HCO3-(aq) -> Na+(aq) + Cl-(aq) + H2O(l) + "
+       "CO2(g)",
+       "H+(aq) + HCO3-(aq) -> H2O(l) + CO2(g)"},
+      {of<AcidMetal>("chloride", "zinc"),
+       "2HCl(aq) + Zn(s) -> H2(g) + ZnCl2(aq)",
+       "2H+(aq) + 2Cl-(aq) + Zn(s) -> H2(g) + Zn2+(aq) + 2Cl-(aq)",
+       "2H+(aq) + Zn(s) -> H2(g) + Zn2+(aq)"},
+      {of<AcidMetal>("phosphate", "magnesium"),
+       "2H3PO4(aq) + 3Mg(s) -> 3H2(g) + Mg3(PO4)2(s)",
+       "6H+(aq) + 2PO43-(aq) + 3Mg(s) -> 3H2(g) + Mg3(PO4)2(s)",
+       "6H+(aq) + 2PO43-(aq) + 3Mg(s) -> 3H2(g) + Mg3(PO4)2(s)"},
+      {of<AcidMetal>("chloride", "copper"), "HCl(aq) + Cu(s) -> no reaction",
+       "", ""},
+      {of<AcidMetal>("nitrate", "mercury"), "HNO3(aq) + Hg(l) -> no reaction",
+       "", ""},
+      {of<WaterMetal>("sodium"), "2H2O(l) + 2Na(s) -> H2(g) + 2NaOH(aq)",
+       "2H2O(l) + 2Na(s) -> H2(g) + 2Na+(aq) + 2OH-(aq)",
+       "2H2O(l) + 2Na(s) -> H2(g) + 2Na+(aq) + 2OH-(aq)"},
+      {of<WaterMetal>("lithium"), "2H2O(l) + 2Li(s) -> H2(g) + 2LiOH(s)", "",
+       ""},
+      {of<WaterMetal>("zinc"), "H2O(l) + Zn(s) -> no reaction", "", ""},
+      {metalNonmetal("sodium", "sulfide"), "2Na(s) + S(s) -> Na2S(s)", "", ""},
+      {metalNonmetal("magnesium", "phosphide"), "3Mg(s) + 2P(s) -> Mg3P2(s)",
+       "", ""},
+      {metalNonmetal("iron", "oxide"), "2Fe(s) + O2(g) -> 2FeO(s)", "", ""},
+      {of<Precipitation>("lead(II)", "nitrate", "potassium", "iodide"),
+       "Pb(NO3)2(aq) + 2KI(aq) -> PbI2(s) + 2KNO3(aq)",
+       "Pb2+(aq) + 2NO3-(aq) + 2K+(aq) + 2I-(aq) -> PbI2(s) + 2K+(aq) + "
+       "2NO3-(aq)",
+       "Pb2+(aq) + 2I-(aq) -> PbI2(s)"},
+      {of<Precipitation>("sodium", "chloride", "potassium", "nitrate"),
+       "NaCl(aq) + KNO3(aq) -> no reaction", "", ""},
+      // AlP has no rule: a precipitate.
+      {of<Precipitation>("aluminium", "bromide", "sodium", "phosphide"),
+       "AlBr3(aq) + Na3P(aq) -> AlP(s) + 3NaBr(aq)",
+       "Al3+(aq) + 3Br-(aq) + 3Na+(aq) + P3-(aq) -> AlP(s) + 3Na+(aq) + "
+       "3Br-(aq)",
+       "Al3+(aq) + P3-(aq) -> AlP(s)"},
+      {of<Displacement>("aluminium", "copper", "sulphate"),
+       "2Al(s) + 3CuSO4(aq) -> 3Cu(s) + Al2(SO4)3(aq)",
+       "2Al(s) + 3Cu2+(aq) + 3SO42-(aq) -> 3Cu(s) + 2Al3+(aq) + 3SO42-(aq)",
+       "2Al(s) + 3Cu2+(aq) -> 3Cu(s) + 2Al3+(aq)"},
+      // Mg3N2 has no rule: dissolved.
+      {of<Displacement>("magnesium", "copper", "nitride"),
+       "3Mg(s) + Cu3N2(aq) -> 3Cu(s) + Mg3N2(aq)",
+       "3Mg(s) + 3Cu2+(aq) + 2N3-(aq) -> 3Cu(s) + 3Mg2+(aq) + 2N3-(aq)",
+       "Mg(s) + Cu2+(aq) -> Cu(s) + Mg2+(aq)"},
+      {of<Displacement>("copper", "zinc", "sulphate"),
+       "Cu(s) + ZnSO4(aq) -> no reaction", "", ""},
+      {formulaEquations(Fuel{2, 1, 4}),
+       "2C2H4O(l) + 5O2(g) -> 4CO2(g) + 4H2O(g)", "", ""},
+  };
+  for (const auto& e : examples) {
+    EXPECT_EQ(ascii(e.got.formula), e.formula);
+    EXPECT_EQ(written(e.got.complete), e.complete) << e.formula;
+    EXPECT_EQ(written(e.got.net), e.net) << e.formula;
+  }
+}
+
+void expectLowestWholeBalance(const Equation& e) {
+  EXPECT_TRUE(isBalanced(e)) << ascii(e);
+  int common = 0;
+  for (const auto* side : {&e.reactants, &e.products}) {
+    for (const Term& t : *side) {
+      EXPECT_GE(t.coefficient, 1) << ascii(e);
+      common = std::gcd(common, t.coefficient);
+    }
+  }
+  EXPECT_EQ(common, 1) << ascii(e);
+}
+
+// Every line conserves atoms and charge in lowest whole terms, the net line
+// keeps no spectator, and the balancer finds no other answer.
+void expectSound(const FormulaEquations& got) {
+  const std::string line = ascii(got.formula);
+  EXPECT_EQ(got.complete.has_value(), got.net.has_value()) << line;
+  if (got.formula.noReaction) {
+    EXPECT_FALSE(got.complete) << line;
+    return;
+  }
+  Equation again = got.formula;
+  for (auto* side : {&again.reactants, &again.products}) {
+    for (Term& t : *side) t.coefficient = 1;
+  }
+  ASSERT_EQ(balance(again), Balance::unique) << line;
+  EXPECT_EQ(ascii(again), line);
+  expectLowestWholeBalance(got.formula);
+  if (!got.net) return;
+  expectLowestWholeBalance(*got.complete);
+  expectLowestWholeBalance(*got.net);
+  for (const Term& r : got.net->reactants) {
+    for (const Term& p : got.net->products) {
+      EXPECT_FALSE(r.formula == p.formula && r.charge == p.charge &&
+                   r.state == p.state)
+          << ascii(*got.net);
+    }
+  }
+}
+
+template <typename Accept>
+std::vector<Ion> catalogueWhere(Accept accept) {
+  initIons();
+  std::vector<Ion> chosen;
+  for (const Ion& i : ion) {
+    if (accept(i)) chosen.push_back(i);
+  }
+  return chosen;
+}
+
+// The roles the ion model's selectors draw by name; draw_test pins them.
+std::vector<Ion> catalogueNamed(const Names& names) {
+  return catalogueWhere([&](const Ion& i) {
+    return std::find(names.begin(), names.end(), i.name) != names.end();
+  });
+}
+
+const auto cations = [](const Ion& i) { return !i.sign; };
+const auto anions = [](const Ion& i) { return i.sign; };
+
+TEST(FormulaEquations, EveryAcidQuestionIsSound) {
+  for (const Ion& an : catalogueWhere(
+           [](const Ion& i) { return i.sign && !i.acidname.empty(); })) {
+    for (const Ion& rp : catalogueWhere(cations)) {
+      for (const Ion& rn : catalogueNamed({"hydroxide", "oxide"})) {
+        expectSound(formulaEquations(AcidBase{an, rp, rn}));
+      }
+      for (const Ion& rn : catalogueNamed({"carbonate", "bicarbonate"})) {
+        expectSound(formulaEquations(AcidCarbonate{an, rp, rn}));
+      }
+    }
+    for (const Ion& rp : catalogueWhere(isRankedMetal)) {
+      expectSound(formulaEquations(AcidMetal{an, rp}));
+    }
+  }
+}
+
+TEST(FormulaEquations, EveryMetalQuestionIsSound) {
+  for (const Ion& rp : catalogueWhere(isWaterMetal)) {
+    expectSound(formulaEquations(WaterMetal{rp}));
+  }
+  for (const Ion& rp : catalogueWhere(isFreeMetal)) {
+    for (const Ion& rn : catalogueWhere(anions)) {
+      const NonmetalElement* e = nonmetalElement(rn);
+      if (e == nullptr) continue;
+      const FormulaEquations got =
+          formulaEquations(MetalNonmetal{rp, rn, std::string(e->element)});
+      expectSound(got);
+      // The state the question names: "bromine liquid" is Br2(l).
+      const std::string element = std::string(e->formula) + "(" +
+                                  e->element[e->element.rfind(' ') + 1] + ")";
+      EXPECT_NE(ascii(got.formula).find(element), std::string::npos);
+    }
+  }
+  for (const Ion& rp : catalogueWhere(isRankedMetal)) {
+    for (const Ion& ep : catalogueWhere(isRankedMetal)) {
+      if (!isOtherMetal(ep, rp)) continue;
+      for (const Ion& en : catalogueWhere(anions)) {
+        if (isDrawnDissolved(ep, en)) {
+          expectSound(formulaEquations(Displacement{rp, ep, en}));
+        }
+      }
+    }
+  }
+}
+
+TEST(FormulaEquations, EveryPairOfSolutionsIsSound) {
+  std::vector<std::pair<Ion, Ion>> salts;
+  for (const Ion& p : catalogueWhere(cations)) {
+    for (const Ion& n : catalogueWhere(anions)) {
+      if (isDrawnDissolved(p, n)) salts.emplace_back(p, n);
+    }
+  }
+  for (const auto& [ap, an] : salts) {
+    for (const auto& [bp, bn] : salts) {
+      const Precipitation r{ap, an, bp, bn};
+      if (canExchangeIons(r)) expectSound(formulaEquations(r));
+    }
+  }
+}
+
+// "2C2H4O + 5O2 -> 4CO2 + 4H2O" from the same line with its states.
+std::string withoutStates(std::string line) {
+  for (std::size_t open; (open = line.find('(')) != std::string::npos;) {
+    line.erase(open, line.find(')', open) - open + 1);
+  }
+  return line;
+}
+
+TEST(FormulaEquations, EveryFuelBurnsAsTheWordAnswerSays) {
+  for (int c = 1; c <= 6; ++c) {
+    for (int o = 0; o < c; ++o) {
+      for (int h = 2; h <= 2 * c - o + 1; ++h) {
+        const FormulaEquations got = formulaEquations(Fuel{c, o, h});
+        expectSound(got);
+        EXPECT_EQ(withoutStates(ascii(got.formula)),
+                  compose(Fuel{c, o, h}).ionic);
+      }
+    }
+  }
+}
+
+}  // namespace
