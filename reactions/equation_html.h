@@ -1,0 +1,19 @@
+// Equations written as inline HTML for worksheets and the browser page:
+// every digit of a formula as a subscript, the charge as a superscript with
+// a real minus sign, and the arrow as an arrow. Written from the terms, never
+// from ASCII text, in which "CO32-" could be CO3 with 2- or CO with 32-.
+#ifndef REACTION_DRILL_REACTIONS_EQUATION_HTML_H_
+#define REACTION_DRILL_REACTIONS_EQUATION_HTML_H_
+
+#include <string>
+#include <string_view>
+
+#include "equation.h"
+
+// A formula without its charge, such as "Al2(SO4)3", with its charge.
+std::string htmlFormula(std::string_view formula, int charge = 0);
+
+// The equation in HTML; without states for an answer that names none.
+std::string htmlEquation(const Equation& e, bool withStates = true);
+
+#endif  // REACTION_DRILL_REACTIONS_EQUATION_HTML_H_
