@@ -1,7 +1,6 @@
 // The time to make one question of each reaction type.
 #include <benchmark/benchmark.h>
 
-
 #include "ion.h"
 #include "question.h"
 

@@ -34,6 +34,19 @@ inline constexpr std::size_t maxLineKept = 4096;
 // already ended; a last line without a line break still counts as a line.
 bool readLine(std::istream& in, std::string& line);
 
+// A menu: `intro`, then each of `names` numbered from 0 on a line of its
+// own, then the prompt "Which kind of questions would you like? (0-N):".
+template <std::size_t N>
+std::string numberedMenu(std::string_view intro,
+                         const std::string_view (&names)[N]) {
+  std::string menu(intro);
+  for (std::size_t k = 0; k < N; ++k) {
+    menu += std::to_string(k) + ". " + std::string(names[k]) + "\n";
+  }
+  return menu + "Which kind of questions would you like? (0-" +
+         std::to_string(N - 1) + "):";
+}
+
 // Shows `menu`, whose last line is the prompt, and reads the choice from 1
 // to `highest`, or 0 for random. When input ends first, ends the prompt's
 // line and returns nothing; when `out` has failed, returns nothing at once.

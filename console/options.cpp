@@ -75,7 +75,8 @@ std::string longOptionProblem(const std::vector<OptionRow>& rows,
   const std::string_view name = arg.substr(2, arg.find('=') - 2);
   std::size_t matches = 0;
   for (const OptionRow& r : rows) {
-    if (r.name == name && r.value.empty() && arg.find('=') != arg.npos) {
+    if (r.name == name && r.value.empty() &&
+        arg.find('=') != std::string_view::npos) {
       return "option '--" + std::string(name) + "' doesn't allow an argument";
     }
     if (r.name.substr(0, name.size()) == name) ++matches;
@@ -102,14 +103,14 @@ std::string problem(const std::vector<OptionRow>& rows, int code,
   return std::string("invalid option -- '") + static_cast<char>(optopt) + "'";
 }
 
+}  // namespace
+
 int usageError(const ProgramInfo& program, std::ostream& err,
                const std::string& what) {
   err << program.name << ": " << what << " (try '" << program.name
       << " --help')\n";
   return 2;
 }
-
-}  // namespace
 
 std::optional<int> parseOptionRows(const ProgramInfo& program,
                                    const std::vector<OptionRow>& tableRows,
@@ -124,6 +125,7 @@ std::optional<int> parseOptionRows(const ProgramInfo& program,
   std::vector<std::string> storage = {std::string(program.name)};
   storage.insert(storage.end(), args.begin(), args.end());
   std::vector<char*> argv;
+  argv.reserve(storage.size() + 1);
   for (std::string& s : storage) argv.push_back(s.data());
   argv.push_back(nullptr);
   const int argc = static_cast<int>(storage.size());

@@ -56,6 +56,10 @@ std::optional<int> parseOptionRows(const ProgramInfo& program,
                                    const ApplyOption& apply, std::ostream& out,
                                    std::ostream& err);
 
+// Writes the one line of a usage error to `err` and returns status 2.
+int usageError(const ProgramInfo& program, std::ostream& err,
+               const std::string& what);
+
 // parseOptionRows for a typed option table, filling `settings`.
 template <typename Settings, std::size_t N>
 std::optional<int> parseOptions(const ProgramInfo& program,

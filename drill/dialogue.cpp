@@ -1,50 +1,56 @@
 #include "dialogue.h"
 
+#include <cstdint>
 #include <optional>
+#include <string>
 
 #include "console.h"
 #include "question.h"
+#include "reveal.h"
 
 namespace {
 
-constexpr const char* menu =
-    "Determine the products, given the reactants.\n"
-    "\n"
-    "Reaction types are:\n"
-    "0. random\n"
-    "1. acid + base\n"
-    "2. acid + carbonate\n"
-    "3. acid + reactive metal\n"
-    "4. water + reactive metal\n"
-    "5. metal + nonmetal -> salt\n"
-    "6. precipitation\n"
-    "7. single displacement\n"
-    "8. combustion (burning in air)\n"
-    "Which kind of questions would you like? (0-8):";
+const std::string menu = numberedMenu(
+    "Determine the products, given the reactants.\n\nReaction types are:\n",
+    reactionTypeNames);
 
-void revealAnswer(std::ostream& out) {
-  out << '(' << qtype << ")\n"
-      << "Products, including spectators:  " << products << '\n'
-      << "Answer, ionic:\n"
-      << "  " << ionic << "\n\n\n";
+// The type fixed on the command line, or else the one chosen from the menu;
+// nothing when input ends before the choice or `out` fails.
+std::optional<unsigned> typeChoice(std::istream& in, std::ostream& out,
+                                   const DrillSettings& settings) {
+  if (settings.session.type) return *settings.session.type;
+  const std::optional<unsigned> choice =
+      askChoice(in, out, menu, reactionTypes);
+  if (choice) out << '\n';
+  return choice;
+}
+
+void revealAnswer(std::ostream& out, const Reaction& r, const QuestionTexts& t,
+                  bool formulas) {
+  for (const SheetLine& line : answerLines(r, t, formulas)) {
+    out << std::string(static_cast<std::size_t>(line.indent), ' ')
+        << line.content.text << '\n';
+  }
+  out << "\n\n";
 }
 
 }  // namespace
 
 int runDrill(std::istream& in, std::ostream& out,
              const DrillSettings& settings) {
-  const std::optional<unsigned> choice =
-      askChoice(in, out, menu, reactionTypes);
+  const std::optional<unsigned> choice = typeChoice(in, out, settings);
   if (!choice) return exitStatus(out);
-  out << "\nPress enter to reveal the answer to each question.\n\n";
-  bool more = true;
-  while (more) {
-    makeQuestion(nextType(*choice, reactionTypes));
-    out << "Question: " << question << '\n' << std::flush;
+  out << "Press enter to reveal the answer to each question.\n\n";
+  const std::optional<std::uint32_t> count = settings.session.count;
+  for (std::uint32_t asked = 0; !count || asked < *count; ++asked) {
+    const Reaction r = drawReaction(nextType(*choice, reactionTypes));
+    const QuestionTexts t = compose(r);
+    out << "Question: " << t.question << '\n' << std::flush;
     // Nobody reads a dead output, so stop rather than wait for input.
     if (!out) return 1;
-    more = skipLine(in);
-    revealAnswer(out);
+    const bool more = skipLine(in);
+    revealAnswer(out, r, t, settings.formulas);
+    if (!more) break;
   }
   return exitStatus(out);
 }

@@ -6,16 +6,23 @@
 #include <istream>
 #include <ostream>
 
+#include "question.h"
+#include "session_options.h"
+
 // What the command line can change in the dialogue.
 struct DrillSettings {
+  static constexpr unsigned types = reactionTypes;  // the highest --type
+  SessionOptions session;
   bool formulas = false;  // reveal the formula equations too
 };
 
-// Shows the menu, reads the choice of reaction type once (1 to 8 fixes it,
-// anything else means a fresh random type for every question), then for
-// each question shows the reactants, waits for one line and reveals the
-// answer, with its formula equations where `settings` asks for them. When
-// input ends at a question, that question's answer is still revealed.
+// Shows the menu and reads the choice of reaction type once, unless
+// `settings` fixes it (1 to 8 fixes it, anything else means a fresh random
+// type for every question), then for each question shows the reactants,
+// waits for one line and reveals the answer, with its formula equations
+// where `settings` asks for them. When input ends at a question, that
+// question's answer is still revealed; after `settings.session.count`
+// questions, if given, the drill ends.
 // Returns the exit status: 0 when input ends, 1 as soon as `out` can no
 // longer be written.
 // REQUIRES: the ion catalogue is filled (initIons).

@@ -2,9 +2,12 @@
 #include <iostream>
 #include <string_view>
 
+#include "chance.h"
 #include "dialogue.h"
+#include "drill_sheet.h"
 #include "ion.h"
 #include "options.h"
+#include "session_options.h"
 #include "standard_input.h"
 
 namespace {
@@ -14,12 +17,19 @@ OptionError showFormulas(DrillSettings& s, std::string_view /*value*/) {
   return std::nullopt;
 }
 
+using Row = Option<DrillSettings>;
+
 // The options, as the manual page lists them; -h and -V come with every
 // program.
 // clang-format off
-constexpr Option<DrillSettings> options[] = {
-    // long name  short  value  usage                                      apply
-    {"formulas",  'f',   "",    "also show the balanced formula equations", showFormulas},
+constexpr Row options[] = {
+    // long name   short  value  usage                                        apply
+    {"formulas",   'f',   "",    "also show the balanced formula equations",  showFormulas},
+    {"seed",       's',   "N",   "draw the questions of seed N (0 to 2^64-1)", seedOption<DrillSettings>},
+    {"type",       't',   "T",   "ask only type T (0 random, 1 to 8), no menu", typeOption<DrillSettings>},
+    {"count",      'n',   "N",   "end after N questions",                      countOption<DrillSettings>},
+    {"worksheet",  'w',   "",    "write a worksheet and its key instead",      worksheetOption<DrillSettings>},
+    {"format",     0,     "F",   "the worksheet as text, markdown or html",    formatOption<DrillSettings>},
 };
 // clang-format on
 
@@ -36,7 +46,20 @@ int main(int argc, char** argv) {
                        std::cout, std::cerr)) {
     return *status;
   }
+  const SessionOptions& session = settings.session;
+  if (const OptionError wrong = checkSession(session)) {
+    return usageError(program, std::cerr, *wrong);
+  }
   initIons();
+  const std::uint64_t seed = session.seed ? *session.seed : freshSeed();
+  if (session.worksheet) {
+    std::cout << drillWorksheet(seed, session.type.value_or(0),
+                                session.count.value_or(defaultSheetQuestions),
+                                settings.formulas,
+                                session.format.value_or(SheetFormat::text));
+    return std::cout.flush() ? 0 : 1;
+  }
+  seedChance(seed);
   return runOnStandardStreams(program.name,
                               [&settings](std::istream& in, std::ostream& out) {
                                 return runDrill(in, out, settings);

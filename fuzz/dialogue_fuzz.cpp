@@ -28,6 +28,33 @@ bool mentionsError(const Block& b) {
   });
 }
 
+bool sameWords(const Block& a, const Block& b) {
+  return a.question == b.question && a.qtype == b.qtype &&
+         a.products == b.products && a.ionic == b.ionic;
+}
+
+// With --formulas every block says the same in words and adds a balanced
+// formula equation, with both ionic lines or neither.
+void checkFormulas(const std::string& input, const std::vector<Block>& plain) {
+  DrillSettings settings;
+  settings.formulas = true;
+  const std::string text = runDialogue(
+      [&settings](std::istream& in, std::ostream& out) {
+        return runDrill(in, out, settings);
+      },
+      input);
+  std::vector<Block> blocks;
+  check(parseBlocks(std::string_view(text).substr(drillStartup.size()), blocks),
+        "--formulas: every block complete and well-formed");
+  check(blocks.size() == plain.size(), "--formulas: the same blocks");
+  for (std::size_t k = 0; k < blocks.size(); ++k) {
+    const Block& b = blocks[k];
+    check(sameWords(b, plain[k]), "--formulas: the same words");
+    check(!b.formula.empty(), "--formulas: a formula equation");
+    check(b.complete.empty() == b.net.empty(), "--formulas: both ionic lines");
+  }
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data,
@@ -53,5 +80,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data,
   check(blocks.size() == lines, "one block per pause line, plus one");
   check(std::none_of(blocks.begin(), blocks.end(), mentionsError),
         "no block reports an error");
+  checkFormulas(input, blocks);
   return 0;
 }

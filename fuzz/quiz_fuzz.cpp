@@ -58,7 +58,9 @@ std::optional<std::size_t> answersIn(std::string_view input) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data,
                                       std::size_t size) {
   const std::string input(reinterpret_cast<const char*>(data), size);
-  const std::string text = runDialogue(runQuiz, input);
+  const std::string text = runDialogue(
+      [](std::istream& in, std::ostream& out) { return runQuiz(in, out); },
+      input);
   const std::optional<std::size_t> answers = answersIn(input);
   if (!answers) {
     check(text == std::string(quizMenu) + "\n",

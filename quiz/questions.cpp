@@ -33,12 +33,23 @@ Question drawQuestion(unsigned type) {
            (type == solubility && isSolubleChar(q.cation, q.anion) == noRule));
   return q;
 }
+std::string questionLine(const Question& q) {
+  if (q.type == ionFormula) return "Ion: " + q.single.name;
+  return "Compound: " + q.cation.name + " " + q.anion.name;
+}
+
+std::string_view answerPrompt(const Question& q) {
+  return q.type == solubility ? "Soluble? (y/n):" : "Formula:";
+}
+
 std::string promptFor(const Question& q) {
-  if (q.type == ionFormula) return "Ion: " + q.single.name + "\nFormula: ";
-  const std::string compound =
-      "Compound: " + q.cation.name + " " + q.anion.name + "\n";
-  if (q.type == compoundFormula) return compound + "Formula: ";
-  return compound + "Soluble? (y/n): ";
+  return questionLine(q) + "\n" + std::string(answerPrompt(q)) + " ";
+}
+
+std::string rightAnswer(const Question& q) {
+  if (q.type == ionFormula) return q.single.makeFormula();
+  if (q.type == compoundFormula) return makeFormula(q.cation, q.anion);
+  return isSolubleWord(isSolubleChar(q.cation, q.anion));
 }
 
 bool markAnswer(const Question& q, std::string_view answer, std::ostream& out) {

@@ -15,6 +15,14 @@ inline constexpr unsigned compoundFormula = 2;  // a cation with an anion
 inline constexpr unsigned solubility = 3;       // does the compound dissolve
 inline constexpr unsigned questionTypes = 3;
 
+// The names of the types as the quiz's menu lists them; 0 is random.
+inline constexpr std::string_view questionTypeNames[questionTypes + 1] = {
+    "random",
+    "ion formulas (with charge)",
+    "compound formulas",
+    "solubility of compounds",
+};
+
 struct Question {
   unsigned type = ionFormula;
   Ion single;  // the ion of an ion formula question
@@ -28,9 +36,18 @@ struct Question {
 // REQUIRES: 1 <= type <= questionTypes.
 Question drawQuestion(unsigned type);
 
-// What the student sees: the name line, then the prompt for the answer
-// without a line break.
+// What is asked: "Ion: beryllium", "Compound: ammonium bromide".
+std::string questionLine(const Question& q);
+
+// What the answer is asked for with: "Formula:" or "Soluble? (y/n):".
+std::string_view answerPrompt(const Question& q);
+
+// What the student sees: the question line, then the prompt for the answer
+// and a blank, without a line break.
 std::string promptFor(const Question& q);
+
+// The right answer, as the verdicts name it: "Be2+", "NH4Br", "soluble".
+std::string rightAnswer(const Question& q);
 
 // Writes the verdict line to `out`; true only for a fully right answer.
 bool markAnswer(const Question& q, std::string_view answer, std::ostream& out);

@@ -1,5 +1,6 @@
 #include "quiz.h"
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -9,15 +10,20 @@
 
 namespace {
 
-constexpr const char* menu =
-    "Write the formula, given the name.\n"
-    "\n"
-    "Question types are:\n"
-    "0. random\n"
-    "1. ion formulas (with charge)\n"
-    "2. compound formulas\n"
-    "3. solubility of compounds\n"
-    "Which kind of questions would you like? (0-3):";
+const std::string menu =
+    numberedMenu("Write the formula, given the name.\n\nQuestion types are:\n",
+                 questionTypeNames);
+
+// The type fixed on the command line, or else the one chosen from the menu;
+// nothing when input ends before the choice or `out` fails.
+std::optional<unsigned> typeChoice(std::istream& in, std::ostream& out,
+                                   const QuizSettings& settings) {
+  if (settings.session.type) return *settings.session.type;
+  const std::optional<unsigned> choice =
+      askChoice(in, out, menu, questionTypes);
+  if (choice) out << '\n';
+  return choice;
+}
 
 bool isSpaceOrTab(char c) { return c == ' ' || c == '\t'; }
 
@@ -36,15 +42,15 @@ bool isQuit(std::string_view answer) {
 
 }  // namespace
 
-int runQuiz(std::istream& in, std::ostream& out) {
-  const std::optional<unsigned> choice =
-      askChoice(in, out, menu, questionTypes);
+int runQuiz(std::istream& in, std::ostream& out, const QuizSettings& settings) {
+  const std::optional<unsigned> choice = typeChoice(in, out, settings);
   if (!choice) return exitStatus(out);
-  out << "\nType each answer and press enter; type quit to finish.\n\n";
-  unsigned answered = 0;
-  unsigned correct = 0;
+  out << "Type each answer and press enter; type quit to finish.\n\n";
+  const std::optional<std::uint32_t> count = settings.session.count;
+  std::uint32_t answered = 0;
+  std::uint32_t correct = 0;
   std::string answer;
-  for (;;) {
+  while (!count || answered < *count) {
     const Question q = drawQuestion(nextType(*choice, questionTypes));
     out << promptFor(q) << std::flush;
     // Nobody reads a dead output, so stop rather than wait for input.

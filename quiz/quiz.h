@@ -6,14 +6,26 @@
 #include <istream>
 #include <ostream>
 
-// Shows the menu, reads the choice of question type once (1 to 3 fixes it,
+#include "questions.h"
+#include "session_options.h"
+
+// What the command line can change in the quiz.
+struct QuizSettings {
+  static constexpr unsigned types = questionTypes;  // the highest --type
+  SessionOptions session;
+};
+
+// Shows the menu and reads the choice of question type once, unless
+// `settings` fixes it (1 to 3 fixes it,
 // anything else means a fresh random type for every question), then asks
 // questions and marks each answer line as typed. The answer "quit" (in any
 // letter case, with spaces or tabs around it), or the end of input at a
-// question, ends the quiz with the score of the questions answered.
+// question, ends the quiz with the score of the questions answered; so does
+// the answer to question `settings.session.count`, if given.
 // Returns the exit status: 0 when the quiz ends, 1 as soon as `out` can no
 // longer be written.
 // REQUIRES: the ion catalogue is filled (initIons).
-int runQuiz(std::istream& in, std::ostream& out);
+int runQuiz(std::istream& in, std::ostream& out,
+            const QuizSettings& settings = {});
 
 #endif  // REACTION_DRILL_QUIZ_QUIZ_H_

@@ -2,44 +2,45 @@
 
 #include <utility>
 
-#include "reactions.h"
-
 std::string question;
 std::string qtype;
 std::string products;
 std::string ionic;
 
-namespace {
-
-QuestionTexts makeTexts(unsigned q) {
-  switch (q) {
+Reaction drawReaction(unsigned type) {
+  switch (type) {
     case 1:
-      return compose(drawAcidBase());
+      return drawAcidBase();
     case 2:
-      return compose(drawAcidCarbonate());
+      return drawAcidCarbonate();
     case 3:
-      return compose(drawAcidMetal());
+      return drawAcidMetal();
     case 4:
-      return compose(drawWaterMetal());
+      return drawWaterMetal();
     case 5:
-      return compose(drawMetalNonmetal());
+      return drawMetalNonmetal();
     case 6:
-      return compose(drawPrecipitation());
+      return drawPrecipitation();
     case 7:
-      return compose(drawDisplacement());
-    case 8:
-      return compose(drawFuel());
-    default: {
-      const std::string error = "<an error occurred>";
-      return {error, error, error, ""};
-    }
+      return drawDisplacement();
+    default:
+      return drawFuel();
   }
 }
 
-}  // namespace
+QuestionTexts compose(const Reaction& r) {
+  return std::visit([](const auto& reactants) { return compose(reactants); },
+                    r);
+}
 
 void makeQuestion(unsigned q) {
-  QuestionTexts t = makeTexts(q);
+  QuestionTexts t;
+  if (q >= 1 && q <= reactionTypes) {
+    t = compose(drawReaction(q));
+  } else {
+    const std::string error = "<an error occurred>";
+    t = {error, error, error, ""};
+  }
   question = std::move(t.question);
   qtype = std::move(t.qtype);
   products = std::move(t.products);

@@ -19,6 +19,7 @@ TEST(Pcg32, SameSeedSameNumbers) {
   const auto firstTen = [](std::uint64_t seed) {
     seedChance(seed);
     std::vector<std::uint32_t> numbers;
+    numbers.reserve(10);
     for (int k = 0; k < 10; ++k) numbers.push_back(randomBelow(1000));
     return numbers;
   };

@@ -169,6 +169,28 @@ TEST(Dialogue, EveryLineIsOnePauseWhateverItHolds) {
   }
 }
 
+// A type from the command line skips the menu, and a count ends the drill
+// however much input is left.
+TEST(Dialogue, TypeAndCountFromTheCommandLine) {
+  initIons();
+  DrillSettings settings;
+  settings.session.type = 8;
+  settings.session.count = 3;
+  EndlessEmptyLines endless;
+  std::istream in(&endless);
+  std::ostringstream out;
+  EXPECT_EQ(runDrill(in, out, settings), 0);
+  const std::string start =
+      "Press enter to reveal the answer to each question.\n\n";
+  ASSERT_EQ(out.str().substr(0, start.size()), start);
+  std::vector<Block> blocks;
+  ASSERT_TRUE(parseBlocks(out.str().substr(start.size()), blocks));
+  EXPECT_EQ(blocks.size(), 3U);
+  for (const Block& b : blocks) {
+    EXPECT_EQ(b.qtype, "combustion in air -> combine with oxygen");
+  }
+}
+
 TEST(Dialogue, EndOfInputBeforeTheChoiceEndsQuietly) {
   expectQuietEndBeforeTheChoice(
       drill, drillStartup.substr(0, drillStartup.find("\nPress enter")));

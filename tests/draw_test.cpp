@@ -103,9 +103,10 @@ TEST(Draw, PrecipitationMixesTwoSolutionsWithNoIonInCommon) {
     ASSERT_NE(r.ap.formula, r.bp.formula);
     ASSERT_NE(r.an.formula, r.bn.formula);
     blankSaltSeen |= isSolubleChar(r.ap, r.an) == ' ';
-    const std::string ionic = compose(r).ionic;
-    ASSERT_EQ(ionic.find("bicarbonate", ionic.find(" -> ")), std::string::npos)
-        << "a bicarbonate never precipitates: " << ionic;
+    const std::string answer = compose(r).ionic;
+    ASSERT_EQ(answer.find("bicarbonate", answer.find(" -> ")),
+              std::string::npos)
+        << "a bicarbonate never precipitates: " << answer;
     anions.insert(r.an.name);
     anions.insert(r.bn.name);
   }

@@ -27,6 +27,11 @@ rejects_bad_arguments "$drill" --frobnicate -x stray --formulas=yes --help=1 -
   "reaction-drill: unrecognized option '--frobnicate' (try 'reaction-drill --help')" ] ||
   fail "--frobnicate: wrong message"
 
+for option in -f --formulas; do
+  out=$(printf '1\n' | "$drill" "$option")
+  grep -q '^Formula equation:$' <<<"$out" || fail "$option shows no formula equation"
+done
+
 prompt="Which kind of questions would you like? (0-8):"
 ends_quietly_on_empty_input "$drill" "$prompt"
 reports_read_errors "$drill" "$prompt"

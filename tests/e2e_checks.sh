@@ -82,23 +82,28 @@ ends_promptly_on_closed_output() {
   done
 }
 
-# rejects_bad_arguments PROGRAM ARGS...: each argument alone is refused with
-# one line on standard error and status 2, and nothing on standard output.
-rejects_bad_arguments() {
-  local program=$1 name arg out err status
+# refused PROGRAM ARG...: this command line is refused with one line on
+# standard error and status 2, and nothing on standard output.
+refused() {
+  local program=$1 name out err status
   name=$(basename "$program")
-  err=$(mktemp)
   shift
-  for arg in "$@"; do
-    out=$("$program" "$arg" </dev/null 2>"$err")
-    status=$?
-    [ "$status" -eq 2 ] || fail "$name $arg: exited with $status"
-    [ -z "$out" ] || fail "$name $arg: wrote to standard output"
-    [ "$(wc -l <"$err")" -eq 1 ] &&
-      grep -qx "$name: .* (try '$name --help')" "$err" ||
-      fail "$name $arg: wrote '$(cat "$err")' on standard error"
-  done
+  err=$(mktemp)
+  out=$("$program" "$@" </dev/null 2>"$err")
+  status=$?
+  [ "$status" -eq 2 ] || fail "$name $*: exited with $status"
+  [ -z "$out" ] || fail "$name $*: wrote to standard output"
+  [ "$(wc -l <"$err")" -eq 1 ] &&
+    grep -qx "$name: .* (try '$name --help')" "$err" ||
+    fail "$name $*: wrote '$(cat "$err")' on standard error"
   rm -f "$err"
+}
+
+# rejects_bad_arguments PROGRAM ARG...: each ARG alone is refused.
+rejects_bad_arguments() {
+  local program=$1 arg
+  shift
+  for arg in "$@"; do refused "$program" "$arg"; done
 }
 
 # answers_help_and_version PROGRAM OPTION...: -h and --help show a usage

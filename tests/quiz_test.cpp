@@ -17,6 +17,8 @@
 
 namespace {
 
+int quiz(std::istream& in, std::ostream& out) { return runQuiz(in, out); }
+
 struct Marking {
   Question question;
   std::string answer;
@@ -126,11 +128,11 @@ TEST(Quiz, CountsTheRightAnswers) {
 }
 
 TEST(Quiz, EndOfInputBeforeTheChoiceEndsQuietly) {
-  expectQuietEndBeforeTheChoice(runQuiz, quizMenu);
+  expectQuietEndBeforeTheChoice(quiz, quizMenu);
 }
 
 TEST(Quiz, StopsWhenOutputCanNoLongerBeWritten) {
-  expectStopWhenOutputFails(runQuiz);
+  expectStopWhenOutputFails(quiz);
 }
 
 // Over many draws of each type: never a name that hides the charge, never

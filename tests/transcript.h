@@ -38,6 +38,7 @@ inline constexpr std::string_view quizMenu =
 
 struct Block {
   std::string question, qtype, products, ionic;
+  std::string formula, complete, net;  // with --formulas only
 };
 
 namespace transcript_detail {
@@ -60,12 +61,25 @@ inline bool takeLine(std::string_view& text, std::string_view prefix,
   return true;
 }
 
+// Takes a heading line and the indented line below it, if `text` starts
+// with `heading`.
+inline bool takeLabelled(std::string_view& text, std::string_view heading,
+                         std::string& line) {
+  std::string rest;
+  if (text.substr(0, heading.size() + 1) != std::string(heading) + "\n") {
+    return true;
+  }
+  return takeLine(text, heading, "", rest) && rest.empty() &&
+         takeLine(text, "  ", "", line);
+}
+
 }  // namespace transcript_detail
 
 // Splits what the drill wrote after its start-up text into blocks. Returns
 // false if any of it is not a complete, well-formed block ending in exactly
 // two empty lines.
 inline bool parseBlocks(std::string_view text, std::vector<Block>& blocks) {
+  using transcript_detail::takeLabelled;
   using transcript_detail::takeLine;
   std::string ignored;
   while (!text.empty()) {
@@ -74,7 +88,11 @@ inline bool parseBlocks(std::string_view text, std::vector<Block>& blocks) {
         !takeLine(text, "(", ")", b.qtype) ||
         !takeLine(text, "Products, including spectators:  ", "", b.products) ||
         !takeLine(text, "Answer, ionic:", "", ignored) || !ignored.empty() ||
-        !takeLine(text, "  ", "", b.ionic) || text.substr(0, 2) != "\n\n") {
+        !takeLine(text, "  ", "", b.ionic) ||
+        !takeLabelled(text, "Formula equation:", b.formula) ||
+        !takeLabelled(text, "Complete ionic:", b.complete) ||
+        !takeLabelled(text, "Net ionic:", b.net) ||
+        text.substr(0, 2) != "\n\n") {
       return false;
     }
     text.remove_prefix(2);

@@ -1,0 +1,20 @@
+// The drill's printable worksheet: questions to predict the products of,
+// then the answer key.
+#ifndef REACTION_DRILL_DRILL_DRILL_SHEET_H_
+#define REACTION_DRILL_DRILL_DRILL_SHEET_H_
+
+#include <cstdint>
+#include <string>
+
+#include "worksheet.h"
+
+// A worksheet of `count` questions of reaction type `choice` (0 for random),
+// exactly those a drill session seeded with `seed` asks, in order; with
+// `formulas` the key holds the formula equations too. Reseeds the shared
+// generator.
+// REQUIRES: choice <= reactionTypes; the ion catalogue is filled.
+std::string drillWorksheet(std::uint64_t seed, unsigned choice,
+                           std::uint32_t count, bool formulas,
+                           SheetFormat format);
+
+#endif  // REACTION_DRILL_DRILL_DRILL_SHEET_H_

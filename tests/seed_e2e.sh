@@ -1,0 +1,57 @@
+#!/usr/bin/env bash
+# Seeds are a promise to teachers: the golden files pin what a few seeds
+# give, in sessions and worksheets of both programs. Also the command line
+# of both: help, version and every bad value.
+# Usage: seed_e2e.sh path/to/reaction-drill path/to/formula-quiz
+# With UPDATE_GOLDEN=1 it writes the golden files instead of checking them.
+set -u
+drill=$1
+quiz=$2
+here=$(dirname "$0")
+source "$here/e2e_checks.sh"
+
+# matches NAME COMMAND...: the output of COMMAND is golden/NAME, byte for
+# byte.
+matches() {
+  local name=$1
+  shift
+  if [ "${UPDATE_GOLDEN:-}" = 1 ]; then
+    "$@" >"$here/golden/$name"
+  else
+    cmp -s <("$@") "$here/golden/$name" ||
+      fail "$name: output differs from the golden file"
+  fi
+}
+
+matches drill-42.txt "$drill" --seed 42 --type 0 --count 6 --formulas \
+  < <(printf '\n\n\n\n\n\n')
+matches drill-max.txt "$drill" --seed 18446744073709551615 --type 6 --count 3 \
+  < <(printf '\n\n\n')
+matches quiz-7.txt "$quiz" -s 7 -t 0 -n 4 < <(printf 'K3P\npb2+\ny\ny\n')
+for format in text markdown html; do
+  matches "drill-sheet.$format" "$drill" -w -s 0 -n 4 -f --format "$format"
+  matches "quiz-sheet.$format" "$quiz" -w -s 3 -t 0 -n 4 --format "$format"
+done
+
+# The same seed twice gives the same questions; another seed others.
+[ "$("$drill" -w -s 5)" = "$("$drill" -w -s 5)" ] || fail "seed 5 twice differs"
+[ "$("$drill" -w -s 5 | sed 1,3d)" != "$("$drill" -w -s 6 | sed 1,3d)" ] ||
+  fail "seeds 5 and 6 give the same worksheet"
+# A worksheet holds the questions of the session it stands for.
+session=$(printf '\n\n\n' | "$drill" -s 9 -t 0 -n 3 | grep '^Question: ' | cut -c11-)
+sheet=$("$drill" -w -s 9 -t 0 -n 3 | sed -n 's/^[0-9]*\. //p' | head -n 3)
+[ "$session" = "$sheet" ] || fail "the worksheet of seed 9 differs from its session"
+
+answers_help_and_version "$drill" --formulas --seed --type --count --worksheet --format
+answers_help_and_version "$quiz" --seed --type --count --worksheet --format
+for program in "$drill" "$quiz"; do
+  rejects_bad_arguments "$program" --seed=-1 --seed=+1 "--seed= 1" --seed=0x10 \
+    --seed=18446744073709551616 --seed= --type=-0 --type=9 --type=1.0 \
+    --count=0 --count=-1 --count=4294967296 --format=pdf --format=html \
+    --seed --frobnicate stray
+  refused "$program" -w --count 1001
+  refused "$program" --format text -s 1
+done
+refused "$quiz" --type 4
+refused "$quiz" --formulas
+finish seed
