@@ -3,8 +3,6 @@
 #include <climits>
 #include <limits>
 
-#include "chance.h"
-
 namespace {
 
 // The blanks atoi skips: isspace in the C locale.
@@ -110,11 +108,6 @@ std::optional<unsigned> askChoice(std::istream& in, std::ostream& out,
   const std::optional<unsigned> choice = readChoice(in, highest);
   if (!choice) out << '\n';
   return choice;
-}
-
-unsigned nextType(unsigned choice, unsigned types) {
-  if (choice != 0) return choice;
-  return randomBelow(types) + 1;
 }
 
 int exitStatus(std::ostream& out) { return out.flush() ? 0 : 1; }

@@ -53,10 +53,6 @@ std::string numberedMenu(std::string_view intro,
 std::optional<unsigned> askChoice(std::istream& in, std::ostream& out,
                                   std::string_view menu, unsigned highest);
 
-// The type of the next question: the one chosen, or for choice 0 a fresh
-// random one from 1 to `types`.
-unsigned nextType(unsigned choice, unsigned types);
-
 // The exit status of a dialogue: 0 once everything written has reached
 // `out`, 1 if it could not be written.
 int exitStatus(std::ostream& out);

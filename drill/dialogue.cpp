@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 
+#include "chance.h"
 #include "console.h"
 #include "question.h"
 #include "reveal.h"

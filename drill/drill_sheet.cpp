@@ -1,7 +1,6 @@
 #include "drill_sheet.h"
 
 #include "chance.h"
-#include "console.h"
 #include "question.h"
 #include "reveal.h"
 

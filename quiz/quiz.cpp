@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "chance.h"
 #include "console.h"
 #include "questions.h"
 

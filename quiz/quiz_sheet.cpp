@@ -1,7 +1,6 @@
 #include "quiz_sheet.h"
 
 #include "chance.h"
-#include "console.h"
 #include "equation_html.h"
 #include "questions.h"
 

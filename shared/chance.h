@@ -77,4 +77,10 @@ inline std::uint32_t randomBelow(std::uint32_t bound) {
   return chance_detail::generator().below(bound);
 }
 
+// The type of the next question: the one chosen, or for choice 0 a fresh
+// random one from 1 to `types`.
+inline std::uint32_t nextType(std::uint32_t choice, std::uint32_t types) {
+  return choice != 0 ? choice : randomBelow(types) + 1;
+}
+
 #endif  // REACTION_DRILL_SHARED_CHANCE_H_
