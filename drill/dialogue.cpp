@@ -28,7 +28,7 @@ std::optional<unsigned> typeChoice(std::istream& in, std::ostream& out,
 
 void revealAnswer(std::ostream& out, const Reaction& r, const QuestionTexts& t,
                   bool formulas) {
-  for (const SheetLine& line : answerLines(r, t, formulas)) {
+  for (const SheetLine& line : answerLines(r, t, formulas, Forms::text)) {
     out << std::string(static_cast<std::size_t>(line.indent), ' ')
         << line.content.text << '\n';
   }

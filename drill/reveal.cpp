@@ -1,6 +1,7 @@
 #include "reveal.h"
 
 #include <string>
+#include <utility>
 #include <variant>
 
 #include "equation_html.h"
@@ -13,18 +14,23 @@ FormulaEquations equationsOf(const Reaction& r) {
       [](const auto& reactants) { return formulaEquations(reactants); }, r);
 }
 
+Rich wordsIn(std::string text, Forms forms) {
+  if (forms == Forms::text) return {std::move(text), ""};
+  return words(text);
+}
+
 // The combustion answer names a formula, so its HTML comes from the terms.
-Rich ionicAnswer(const Reaction& r, const QuestionTexts& t) {
-  if (std::holds_alternative<Fuel>(r)) {
+Rich ionicAnswer(const Reaction& r, const QuestionTexts& t, Forms forms) {
+  if (forms == Forms::textAndHtml && std::holds_alternative<Fuel>(r)) {
     return {t.ionic, htmlEquation(equationsOf(r).formula, false)};
   }
-  return words(t.ionic);
+  return wordsIn(t.ionic, forms);
 }
 
 void addEquation(std::vector<SheetLine>& lines, std::string_view label,
-                 const Equation& e) {
-  lines.push_back({words(label), 0});
-  lines.push_back({{ascii(e), htmlEquation(e)}, 2});
+                 const Equation& e, Forms forms) {
+  lines.push_back({wordsIn(std::string(label), forms), 0});
+  lines.push_back({{ascii(e), forms == Forms::text ? "" : htmlEquation(e)}, 2});
 }
 
 }  // namespace
@@ -37,19 +43,19 @@ Rich questionLine(const Reaction& r, const QuestionTexts& t) {
 }
 
 std::vector<SheetLine> answerLines(const Reaction& r, const QuestionTexts& t,
-                                   bool formulas) {
+                                   bool formulas, Forms forms) {
   std::vector<SheetLine> lines = {
-      {words("(" + t.qtype + ")"), 0},
-      {words("Products, including spectators:  " + t.products), 0},
-      {words("Answer, ionic:"), 0},
-      {ionicAnswer(r, t), 2},
+      {wordsIn("(" + t.qtype + ")", forms), 0},
+      {wordsIn("Products, including spectators:  " + t.products, forms), 0},
+      {wordsIn("Answer, ionic:", forms), 0},
+      {ionicAnswer(r, t, forms), 2},
   };
   if (!formulas) return lines;
   const FormulaEquations e = equationsOf(r);
-  addEquation(lines, "Formula equation:", e.formula);
+  addEquation(lines, "Formula equation:", e.formula, forms);
   if (e.complete && e.net) {
-    addEquation(lines, "Complete ionic:", *e.complete);
-    addEquation(lines, "Net ionic:", *e.net);
+    addEquation(lines, "Complete ionic:", *e.complete, forms);
+    addEquation(lines, "Net ionic:", *e.net, forms);
   }
   return lines;
 }

@@ -9,13 +9,18 @@
 #include "question.h"
 #include "worksheet.h"
 
+// Which forms of the lines to write: the console needs no HTML, and
+// writing it would double the time of a question.
+enum class Forms { text, textAndHtml };
+
 // The reactants, as after "Question: ".
 Rich questionLine(const Reaction& r, const QuestionTexts& t);
 
 // The caption in parentheses, the products, the ionic answer, and with
 // `formulas` the formula equations, each line set in as the dialogue sets
-// it in.
+// it in. With Forms::text, every `html` is left empty.
 std::vector<SheetLine> answerLines(const Reaction& r, const QuestionTexts& t,
-                                   bool formulas);
+                                   bool formulas,
+                                   Forms forms = Forms::textAndHtml);
 
 #endif  // REACTION_DRILL_DRILL_REVEAL_H_
