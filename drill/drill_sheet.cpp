@@ -19,7 +19,7 @@ std::string drillWorksheet(std::uint64_t seed, unsigned choice,
     const Reaction r = drawReaction(nextType(choice, reactionTypes));
     const QuestionTexts t = compose(r);
     sheet.entries.push_back(
-        {questionLine(r, t), std::nullopt, answerLines(r, t, formulas)});
+        {questionLine(r, t), std::nullopt, answerLines(r, t, formulas), true});
   }
   return writeSheet(sheet, format);
 }

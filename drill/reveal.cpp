@@ -5,14 +5,8 @@
 #include <variant>
 
 #include "equation_html.h"
-#include "formulas.h"
 
 namespace {
-
-FormulaEquations equationsOf(const Reaction& r) {
-  return std::visit(
-      [](const auto& reactants) { return formulaEquations(reactants); }, r);
-}
 
 Rich wordsIn(std::string text, Forms forms) {
   if (forms == Forms::text) return {std::move(text), ""};
@@ -22,7 +16,7 @@ Rich wordsIn(std::string text, Forms forms) {
 // The combustion answer names a formula, so its HTML comes from the terms.
 Rich ionicAnswer(const Reaction& r, const QuestionTexts& t, Forms forms) {
   if (forms == Forms::textAndHtml && std::holds_alternative<Fuel>(r)) {
-    return {t.ionic, htmlEquation(equationsOf(r).formula, false)};
+    return {t.ionic, htmlEquation(formulaEquations(r).formula, false)};
   }
   return wordsIn(t.ionic, forms);
 }
@@ -51,7 +45,7 @@ std::vector<SheetLine> answerLines(const Reaction& r, const QuestionTexts& t,
       {ionicAnswer(r, t, forms), 2},
   };
   if (!formulas) return lines;
-  const FormulaEquations e = equationsOf(r);
+  const FormulaEquations e = formulaEquations(r);
   addEquation(lines, "Formula equation:", e.formula, forms);
   if (e.complete && e.net) {
     addEquation(lines, "Complete ionic:", *e.complete, forms);

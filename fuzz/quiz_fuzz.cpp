@@ -70,9 +70,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data,
   check(text.compare(0, quizMenu.size(), quizMenu) == 0, "exact menu");
   // Answers are not echoed, so each verdict follows its prompt on one line.
   const std::size_t right = occurrences(text, ": Correct.\n");
-  const std::size_t verdicts =
-      right + occurrences(text, ": Close; correct answer is ") +
-      occurrences(text, ": Incorrect; ");
+  const std::size_t verdicts = right + occurrences(text, ": Close; ") +
+                               occurrences(text, ": Incorrect; ");
   check(verdicts == *answers, "one verdict per answer before quit");
   const std::string score = "Score: " + std::to_string(right) + " of " +
                             std::to_string(*answers) + " correct\n";

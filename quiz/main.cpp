@@ -21,7 +21,7 @@ using Row = Option<QuizSettings>;
 constexpr Row options[] = {
     // long name   short  value  usage                                        apply
     {"seed",       's',   "N",   "draw the questions of seed N (0 to 2^64-1)", seedOption<QuizSettings>},
-    {"type",       't',   "T",   "ask only type T (0 random, 1 to 3), no menu", typeOption<QuizSettings>},
+    {"type",       't',   "T",   "ask only type T (0 random, 1 to 5), no menu", typeOption<QuizSettings>},
     {"count",      'n',   "N",   "end after N answers",                        countOption<QuizSettings>},
     {"worksheet",  'w',   "",    "write a worksheet and its key instead",      worksheetOption<QuizSettings>},
     {"format",     0,     "F",   "the worksheet as text, markdown or html",    formatOption<QuizSettings>},

@@ -6,8 +6,12 @@
 
 namespace {
 
-// The right answer; formulas in HTML from the ions, never from the text.
+// The right answer; formulas in HTML from the ions and the terms, never
+// from the text.
 Rich answerOf(const Question& q) {
+  if (q.type >= formulaEquation) {
+    return {rightAnswer(q), htmlEquation(q.equation)};
+  }
   if (q.type == ionFormula) {
     const Ion& i = q.single;
     return {rightAnswer(q),
@@ -32,8 +36,10 @@ std::string quizWorksheet(std::uint64_t seed, unsigned choice,
   // The same draws, in the same order, as the dialogue makes.
   for (std::uint32_t k = 0; k < count; ++k) {
     const Question q = drawQuestion(nextType(choice, questionTypes));
-    sheet.entries.push_back(
-        {words(questionLine(q)), words(answerPrompt(q)), {{answerOf(q), 0}}});
+    sheet.entries.push_back({words(questionLine(q)),
+                             words(answerPrompt(q)),
+                             {{answerOf(q), 0}},
+                             q.type >= formulaEquation});
   }
   return writeSheet(sheet, format);
 }

@@ -8,6 +8,7 @@
 #define REACTION_DRILL_REACTIONS_EQUATION_H_
 
 #include <array>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
@@ -57,6 +58,18 @@ Balance balance(Equation& e);
 // Whether both sides of `e`, coefficients included, hold the same number of
 // atoms of every element and the same charge.
 bool isBalanced(const Equation& e);
+
+// The atoms of one element, or the charge, on each side of an equation,
+// coefficients included.
+struct Tally {
+  std::string element;  // "O"; empty for the charge
+  std::int64_t left = 0;
+  std::int64_t right = 0;
+};
+
+// Every element in the order the equation first names it, then the charge;
+// empty when a formula cannot be read.
+std::vector<Tally> tallies(const Equation& e);
 
 // Whether the complete ionic equation of `formula` splits any term, which is
 // when writing ionic equations for it makes sense.

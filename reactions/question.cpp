@@ -33,6 +33,11 @@ QuestionTexts compose(const Reaction& r) {
                     r);
 }
 
+FormulaEquations formulaEquations(const Reaction& r) {
+  return std::visit(
+      [](const auto& reactants) { return formulaEquations(reactants); }, r);
+}
+
 void makeQuestion(unsigned q) {
   QuestionTexts t;
   if (q >= 1 && q <= reactionTypes) {

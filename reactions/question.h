@@ -8,6 +8,7 @@
 #include <string_view>
 #include <variant>
 
+#include "formulas.h"
 #include "reactions.h"
 
 // The number of reaction types, numbered from 1:
@@ -39,6 +40,9 @@ Reaction drawReaction(unsigned type);
 
 // The four texts of a drawn reaction.
 QuestionTexts compose(const Reaction& r);
+
+// The formula equations of a drawn reaction.
+FormulaEquations formulaEquations(const Reaction& r);
 
 // The last question made; every call of makeQuestion replaces all four.
 extern std::string question;

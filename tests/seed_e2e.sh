@@ -30,7 +30,7 @@ matches drill-max.txt "$drill" --seed 18446744073709551615 --type 6 --count 3 \
 matches quiz-7.txt "$quiz" -s 7 -t 0 -n 4 < <(printf 'K3P\npb2+\ny\ny\n')
 for format in text markdown html; do
   matches "drill-sheet.$format" "$drill" -w -s 0 -n 4 -f --format "$format"
-  matches "quiz-sheet.$format" "$quiz" -w -s 3 -t 0 -n 4 --format "$format"
+  matches "quiz-sheet.$format" "$quiz" -w -s 1 -t 0 -n 6 --format "$format"
 done
 
 # The same seed twice gives the same questions; another seed others.
@@ -52,6 +52,6 @@ for program in "$drill" "$quiz"; do
   refused "$program" -w --count 1001
   refused "$program" --format text -s 1
 done
-refused "$quiz" --type 4
+refused "$quiz" --type 6
 refused "$quiz" --formulas
 finish seed

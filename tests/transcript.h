@@ -34,7 +34,9 @@ inline constexpr std::string_view quizMenu =
     "1. ion formulas (with charge)\n"
     "2. compound formulas\n"
     "3. solubility of compounds\n"
-    "Which kind of questions would you like? (0-3):";
+    "4. formula equations\n"
+    "5. net ionic equations\n"
+    "Which kind of questions would you like? (0-5):";
 
 struct Block {
   std::string question, qtype, products, ionic;

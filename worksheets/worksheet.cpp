@@ -43,8 +43,8 @@ std::string textSheet(const Sheet& sheet) {
   for (std::size_t k = 0; k < sheet.entries.size(); ++k) {
     const SheetEntry& e = sheet.entries[k];
     out += number(k) + e.question.text + "\n";
-    // A prompt marks where the answer goes; otherwise leave room for it.
-    out += e.prompt ? "   " + e.prompt->text + "\n\n" : "\n\n\n";
+    if (e.prompt) out += "   " + e.prompt->text + "\n";
+    out += e.roomToWrite ? "\n\n\n" : "\n";
   }
   out += "Answer key\n\n";
   for (std::size_t k = 0; k < sheet.entries.size(); ++k) {
@@ -114,8 +114,8 @@ std::string htmlAnswer(const SheetEntry& e) {
 
 std::string htmlQuestion(const SheetEntry& e) {
   std::string out = "<li><p>" + e.question.html + "</p>\n";
-  out += e.prompt ? "<p class=\"indent\">" + e.prompt->html + "</p>\n"
-                  : "<div class=\"room\"></div>\n";
+  if (e.prompt) out += "<p class=\"indent\">" + e.prompt->html + "</p>\n";
+  if (e.roomToWrite) out += "<div class=\"room\"></div>\n";
   return out + "</li>\n";
 }
 

@@ -32,8 +32,9 @@ struct SheetLine {
 // One question and its entry in the answer key.
 struct SheetEntry {
   Rich question;               // "nitric acid + zinc carbonate"
-  std::optional<Rich> prompt;  // "Formula:"; none leaves room to write
+  std::optional<Rich> prompt;  // "Formula:", where the answer goes
   std::vector<SheetLine> key;  // the answer, line by line
+  bool roomToWrite = false;    // empty lines below, for a longer answer
 };
 
 struct Sheet {
