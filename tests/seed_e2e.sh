@@ -23,13 +23,13 @@ matches() {
   fi
 }
 
-matches drill-42.txt "$drill" --seed 42 --type 0 --count 6 --formulas \
-  < <(printf '\n\n\n\n\n\n')
-matches drill-max.txt "$drill" --seed 18446744073709551615 --type 6 --count 3 \
-  < <(printf '\n\n\n')
+matches drill-42.txt "$drill" --seed 42 --type 0 --count 4 --formulas \
+  < <(printf '\n\n\n\n')
+matches drill-max.txt "$drill" --seed 18446744073709551615 --type 6 --count 2 \
+  < <(printf '\n\n')
 matches quiz-7.txt "$quiz" -s 7 -t 0 -n 4 < <(printf 'K3P\npb2+\ny\ny\n')
 for format in text markdown html; do
-  matches "drill-sheet.$format" "$drill" -w -s 0 -n 4 -f --format "$format"
+  matches "drill-sheet.$format" "$drill" -w -s 0 -n 3 -f --format "$format"
   matches "quiz-sheet.$format" "$quiz" -w -s 1 -t 0 -n 6 --format "$format"
 done
 
