@@ -2,13 +2,11 @@
 #include <iostream>
 #include <string_view>
 
-#include "chance.h"
 #include "dialogue.h"
 #include "drill_sheet.h"
-#include "ion.h"
 #include "options.h"
+#include "program.h"
 #include "session_options.h"
-#include "standard_input.h"
 
 namespace {
 
@@ -46,22 +44,13 @@ int main(int argc, char** argv) {
                        std::cout, std::cerr)) {
     return *status;
   }
-  const SessionOptions& session = settings.session;
-  if (const OptionError wrong = checkSession(session)) {
-    return usageError(program, std::cerr, *wrong);
-  }
-  initIons();
-  const std::uint64_t seed = session.seed ? *session.seed : freshSeed();
-  if (session.worksheet) {
-    std::cout << drillWorksheet(seed, session.type.value_or(0),
-                                session.count.value_or(defaultSheetQuestions),
-                                settings.formulas,
-                                session.format.value_or(SheetFormat::text));
-    return std::cout.flush() ? 0 : 1;
-  }
-  seedChance(seed);
-  return runOnStandardStreams(program.name,
-                              [&settings](std::istream& in, std::ostream& out) {
-                                return runDrill(in, out, settings);
-                              });
+  return runSession(
+      program, settings.session,
+      [&settings](std::uint64_t seed, std::uint32_t choice, std::uint32_t count,
+                  SheetFormat format) {
+        return drillWorksheet(seed, choice, count, settings.formulas, format);
+      },
+      [&settings](std::istream& in, std::ostream& out) {
+        return runDrill(in, out, settings);
+      });
 }

@@ -3,13 +3,11 @@
 #include <iostream>
 #include <string_view>
 
-#include "chance.h"
-#include "ion.h"
 #include "options.h"
+#include "program.h"
 #include "quiz.h"
 #include "quiz_sheet.h"
 #include "session_options.h"
-#include "standard_input.h"
 
 namespace {
 
@@ -42,21 +40,8 @@ int main(int argc, char** argv) {
                        std::cout, std::cerr)) {
     return *status;
   }
-  const SessionOptions& session = settings.session;
-  if (const OptionError wrong = checkSession(session)) {
-    return usageError(program, std::cerr, *wrong);
-  }
-  initIons();
-  const std::uint64_t seed = session.seed ? *session.seed : freshSeed();
-  if (session.worksheet) {
-    std::cout << quizWorksheet(seed, session.type.value_or(0),
-                               session.count.value_or(defaultSheetQuestions),
-                               session.format.value_or(SheetFormat::text));
-    return std::cout.flush() ? 0 : 1;
-  }
-  seedChance(seed);
-  return runOnStandardStreams(program.name,
-                              [&settings](std::istream& in, std::ostream& out) {
-                                return runQuiz(in, out, settings);
-                              });
+  return runSession(program, settings.session, quizWorksheet,
+                    [&settings](std::istream& in, std::ostream& out) {
+                      return runQuiz(in, out, settings);
+                    });
 }
