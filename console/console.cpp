@@ -110,4 +110,13 @@ std::optional<unsigned> askChoice(std::istream& in, std::ostream& out,
   return choice;
 }
 
+std::optional<unsigned> chooseType(std::istream& in, std::ostream& out,
+                                   std::optional<std::uint32_t> fixed,
+                                   std::string_view menu, unsigned highest) {
+  if (fixed) return *fixed;
+  const std::optional<unsigned> choice = askChoice(in, out, menu, highest);
+  if (choice) out << '\n';
+  return choice;
+}
+
 int exitStatus(std::ostream& out) { return out.flush() ? 0 : 1; }

@@ -5,6 +5,7 @@
 #define REACTION_DRILL_CONSOLE_CONSOLE_H_
 
 #include <cstddef>
+#include <cstdint>
 #include <istream>
 #include <optional>
 #include <ostream>
@@ -52,6 +53,13 @@ std::string numberedMenu(std::string_view intro,
 // line and returns nothing; when `out` has failed, returns nothing at once.
 std::optional<unsigned> askChoice(std::istream& in, std::ostream& out,
                                   std::string_view menu, unsigned highest);
+
+// The question type of a session: `fixed` from the command line, or else
+// the choice read with askChoice, after which an empty line follows. Nothing
+// when input ends before the choice or `out` has failed.
+std::optional<unsigned> chooseType(std::istream& in, std::ostream& out,
+                                   std::optional<std::uint32_t> fixed,
+                                   std::string_view menu, unsigned highest);
 
 // The exit status of a dialogue: 0 once everything written has reached
 // `out`, 1 if it could not be written.

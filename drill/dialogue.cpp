@@ -15,17 +15,6 @@ const std::string menu = numberedMenu(
     "Determine the products, given the reactants.\n\nReaction types are:\n",
     reactionTypeNames);
 
-// The type fixed on the command line, or else the one chosen from the menu;
-// nothing when input ends before the choice or `out` fails.
-std::optional<unsigned> typeChoice(std::istream& in, std::ostream& out,
-                                   const DrillSettings& settings) {
-  if (settings.session.type) return *settings.session.type;
-  const std::optional<unsigned> choice =
-      askChoice(in, out, menu, reactionTypes);
-  if (choice) out << '\n';
-  return choice;
-}
-
 void revealAnswer(std::ostream& out, const Reaction& r, const QuestionTexts& t,
                   bool formulas) {
   for (const SheetLine& line : answerLines(r, t, formulas, Forms::text)) {
@@ -39,7 +28,8 @@ void revealAnswer(std::ostream& out, const Reaction& r, const QuestionTexts& t,
 
 int runDrill(std::istream& in, std::ostream& out,
              const DrillSettings& settings) {
-  const std::optional<unsigned> choice = typeChoice(in, out, settings);
+  const std::optional<unsigned> choice =
+      chooseType(in, out, settings.session.type, menu, reactionTypes);
   if (!choice) return exitStatus(out);
   out << "Press enter to reveal the answer to each question.\n\n";
   const std::optional<std::uint32_t> count = settings.session.count;

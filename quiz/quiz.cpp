@@ -15,17 +15,6 @@ const std::string menu =
     numberedMenu("Write the formula, given the name.\n\nQuestion types are:\n",
                  questionTypeNames);
 
-// The type fixed on the command line, or else the one chosen from the menu;
-// nothing when input ends before the choice or `out` fails.
-std::optional<unsigned> typeChoice(std::istream& in, std::ostream& out,
-                                   const QuizSettings& settings) {
-  if (settings.session.type) return *settings.session.type;
-  const std::optional<unsigned> choice =
-      askChoice(in, out, menu, questionTypes);
-  if (choice) out << '\n';
-  return choice;
-}
-
 bool isSpaceOrTab(char c) { return c == ' ' || c == '\t'; }
 
 // "quit" in any letter case, with spaces or tabs around it. A line as long
@@ -44,7 +33,8 @@ bool isQuit(std::string_view answer) {
 }  // namespace
 
 int runQuiz(std::istream& in, std::ostream& out, const QuizSettings& settings) {
-  const std::optional<unsigned> choice = typeChoice(in, out, settings);
+  const std::optional<unsigned> choice =
+      chooseType(in, out, settings.session.type, menu, questionTypes);
   if (!choice) return exitStatus(out);
   out << "Type each answer and press enter; type quit to finish.\n\n";
   const std::optional<std::uint32_t> count = settings.session.count;

@@ -232,19 +232,6 @@ bool sameSpecies(const Term& right, const TypedTerm& typed) {
          ucase(right.formula) == ucase(typed.formula);
 }
 
-std::string_view stateSymbol(State s) {
-  switch (s) {
-    case State::solid:
-      return "(s)";
-    case State::liquid:
-      return "(l)";
-    case State::gas:
-      return "(g)";
-    default:
-      return "(aq)";
-  }
-}
-
 // At most 20 bytes of `line` around `at`, printable ASCII only.
 std::string quoteAround(std::string_view line, std::size_t at) {
   const std::size_t from = at > 10 ? std::min(at - 10, line.size()) : 0;

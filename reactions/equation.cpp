@@ -383,20 +383,6 @@ void divideByCommonFactor(Equation& e) {
   for (Term& t : e.products) t.coefficient /= g;
 }
 
-std::string_view stateSymbol(State s) {
-  switch (s) {
-    case State::solid:
-      return "(s)";
-    case State::liquid:
-      return "(l)";
-    case State::gas:
-      return "(g)";
-    case State::aqueous:
-      break;
-  }
-  return "(aq)";
-}
-
 // Collects a line in a buffer on the stack and makes one string of it at
 // the end: many small appends to a string cost more than the line itself.
 class LineWriter {
@@ -450,6 +436,20 @@ void putSide(LineWriter& out, const std::vector<Term>& side,
 }
 
 }  // namespace
+
+std::string_view stateSymbol(State s) {
+  switch (s) {
+    case State::solid:
+      return "(s)";
+    case State::liquid:
+      return "(l)";
+    case State::gas:
+      return "(g)";
+    case State::aqueous:
+      break;
+  }
+  return "(aq)";
+}
 
 Balance balance(Equation& e) {
   Matrix m;

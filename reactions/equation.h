@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 enum class State { solid, liquid, gas, aqueous };
@@ -84,6 +85,9 @@ Equation completeIonic(const Equation& formula);
 // on both sides is cancelled, and the coefficients are brought to lowest
 // terms.
 Equation netIonic(const Equation& complete);
+
+// "(s)", "(l)", "(g)" or "(aq)".
+std::string_view stateSymbol(State s);
 
 // "2HCl(aq) + Zn(s) -> H2(g) + Zn2+(aq)", or "HCl(aq) + Cu(s) -> no
 // reaction".

@@ -5,19 +5,6 @@
 
 namespace {
 
-std::string_view stateSymbol(State s) {
-  switch (s) {
-    case State::solid:
-      return "(s)";
-    case State::liquid:
-      return "(l)";
-    case State::gas:
-      return "(g)";
-    default:
-      return "(aq)";
-  }
-}
-
 std::string htmlTerm(const Term& t, bool withState) {
   std::string html =
       t.coefficient > 1 ? std::to_string(t.coefficient) : std::string();
