@@ -277,13 +277,18 @@ Problem speciesProblem(const Equation& right, const TypedEquation& typed) {
 }
 
 // The right terms with the coefficients as typed; a species typed twice
-// counts twice.
+// counts twice. A sum past any right coefficient stops growing, so that a
+// line of a thousand terms cannot overflow it.
 std::vector<Term> withTypedCoefficients(std::vector<Term> right,
                                         const std::vector<TypedTerm>& typed) {
+  constexpr int ceiling = 1000000000;
   for (Term& r : right) {
     r.coefficient = 0;
     for (const TypedTerm& t : typed) {
-      if (sameSpecies(r, t)) r.coefficient += t.coefficient;
+      if (sameSpecies(r, t)) {
+        r.coefficient =
+            std::min(r.coefficient, ceiling - t.coefficient) + t.coefficient;
+      }
     }
   }
   return right;

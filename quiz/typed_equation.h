@@ -24,8 +24,8 @@
 #include "equation.h"
 
 struct TypedTerm {
-  std::int64_t coefficient = 1;  // 1 where none is written
-  std::string formula;           // as typed, without the charge
+  int coefficient = 1;  // 1 where none is written, at most 999999
+  std::string formula;  // as typed, without the charge
   int charge = 0;
   std::optional<State> state;  // none where none is written
   std::string written;         // formula and charge as typed: "Zn^2+"
