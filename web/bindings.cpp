@@ -146,6 +146,21 @@ std::string quizSheet(const std::string& seedText, unsigned choice,
   return quizWorksheet(seed, choice, count, SheetFormat::html);
 }
 
+// Asks and marks a question of every type once, so that the browser
+// compiles their code while the first question is read rather than when a
+// later one is asked; the session's questions stay as they were.
+void prepare() {
+  const KeepChance keep;
+  const Question pending = asked;
+  for (unsigned type = 1; type <= reactionTypes; ++type) nextReaction(type);
+  for (unsigned type = 1; type < std::size(questionTypeNames); ++type) {
+    nextQuizQuestion(type);
+    markQuizAnswer(rightAnswer(asked));
+    markQuizAnswer("x");
+  }
+  asked = pending;
+}
+
 val reactionTypeList() { return namesOf(reactionTypeNames); }
 val questionTypeList() { return namesOf(questionTypeNames); }
 
@@ -160,6 +175,7 @@ EMSCRIPTEN_BINDINGS(reaction_drill) {
   emscripten::function("nextReaction", &nextReaction);
   emscripten::function("nextQuizQuestion", &nextQuizQuestion);
   emscripten::function("markQuizAnswer", &markQuizAnswer);
+  emscripten::function("prepare", &prepare);
   emscripten::function("drillWorksheet", &drillSheet);
   emscripten::function("quizWorksheet", &quizSheet);
 }

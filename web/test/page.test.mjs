@@ -15,7 +15,7 @@ const { PAGE, DRILL, QUIZ } = process.env;
 const PAGE_URL = pathToFileURL(path.resolve(PAGE ?? '')).href;
 const AXE = createRequire(import.meta.url).resolve('axe-core/axe.min.js');
 const MAX_SEED = '18446744073709551615';
-const figures = { firstQuestionMs: [], questionMs: [] };
+const figures = { firstQuestionMs: [] };
 
 let browser;
 before(async () => {
@@ -28,10 +28,7 @@ before(async () => {
 });
 after(async () => {
   await browser?.close();
-  const ms = figures.questionMs.sort((a, b) => a - b);
-  console.log(`page: ${fs.statSync(PAGE).size} bytes`);
-  console.log(`first question: at most ${Math.max(...figures.firstQuestionMs).toFixed(0)} ms after opening`);
-  console.log(`further questions: median ${ms[ms.length >> 1].toFixed(2)} ms, at most ${ms.at(-1).toFixed(2)} ms`);
+  console.log(`first question on screen: at most ${Math.max(...figures.firstQuestionMs).toFixed(0)} ms after opening`);
 });
 
 // The page at `hash`, offline; `problems` collects requests and errors.
@@ -55,7 +52,6 @@ async function open(hash, options = {}) {
 }
 
 async function close({ context, page, problems }) {
-  figures.questionMs.push(...await page.evaluate(() => window.__questionMs));
   await context.close();
   assert.deepEqual(problems, []);
 }
@@ -198,3 +194,32 @@ for (const [scheme, width, height] of [['light', 1280, 800], ['dark', 390, 844]]
     await close(session);
   });
 }
+
+// The figures of the README's Performance table; the page times each
+// further question itself (window.__questionMs), layout included. Only the
+// median is held to the target: on a busy machine single questions wait.
+test('size and speed', async () => {
+  const size = fs.statSync(PAGE).size;
+  console.log(`page: ${size} bytes`);
+  assert.ok(size <= 500 * 1024);
+  for (const program of ['drill', 'quiz']) {
+    const session = await open(`#program=${program}&seed=1`);
+    const ms = (await session.page.evaluate((n) => {
+      for (let k = 0; k < n; ++k) {
+        if (document.getElementById('drill').hidden) {
+          document.getElementById('answer').value = 'NaCl';
+          document.getElementById('quiz-form').requestSubmit();
+        } else {
+          document.getElementById('reveal').click();
+          document.getElementById('reveal').click();
+        }
+      }
+      return window.__questionMs;
+    }, 200)).sort((a, b) => a - b);
+    console.log(`${program}, further questions: median ${ms[100].toFixed(1)} ms, ` +
+      `95th percentile ${ms[190].toFixed(1)} ms, at most ${ms[199].toFixed(1)} ms`);
+    assert.ok(ms[100] <= 5, `${program}: median ${ms[100]} ms`);
+    await close(session);
+  }
+  assert.ok(Math.max(...figures.firstQuestionMs) <= 1000);
+});
