@@ -196,16 +196,19 @@ for (const [scheme, width, height] of [['light', 1280, 800], ['dark', 390, 844]]
 }
 
 // The figures of the README's Performance table; the page times each
-// further question itself (window.__questionMs), layout included. Only the
-// median is held to the target: on a busy machine single questions wait.
+// further question itself (window.__questionMs), layout included. Questions
+// come 20 ms apart, as a student's come seconds apart: the browser compiles
+// and collects garbage between them. Only the median is held to the target,
+// since on a busy machine a single question may wait.
 test('size and speed', async () => {
   const size = fs.statSync(PAGE).size;
   console.log(`page: ${size} bytes`);
   assert.ok(size <= 500 * 1024);
   for (const program of ['drill', 'quiz']) {
     const session = await open(`#program=${program}&seed=1`);
-    const ms = (await session.page.evaluate((n) => {
+    const ms = (await session.page.evaluate(async (n) => {
       for (let k = 0; k < n; ++k) {
+        await new Promise((resolve) => setTimeout(resolve, 20));
         if (document.getElementById('drill').hidden) {
           document.getElementById('answer').value = 'NaCl';
           document.getElementById('quiz-form').requestSubmit();
@@ -215,10 +218,10 @@ test('size and speed', async () => {
         }
       }
       return window.__questionMs;
-    }, 200)).sort((a, b) => a - b);
-    console.log(`${program}, further questions: median ${ms[100].toFixed(1)} ms, ` +
-      `95th percentile ${ms[190].toFixed(1)} ms, at most ${ms[199].toFixed(1)} ms`);
-    assert.ok(ms[100] <= 5, `${program}: median ${ms[100]} ms`);
+    }, 100)).sort((a, b) => a - b);
+    console.log(`${program}, further questions: median ${ms[50].toFixed(1)} ms, ` +
+      `95th percentile ${ms[95].toFixed(1)} ms, at most ${ms[99].toFixed(1)} ms`);
+    assert.ok(ms[50] <= 5, `${program}: median ${ms[50]} ms`);
     await close(session);
   }
   assert.ok(Math.max(...figures.firstQuestionMs) <= 1000);
