@@ -103,17 +103,18 @@ for (const [seed, type] of [['0', '0'], ['42', '6'], [MAX_SEED, '0']]) {
   });
 }
 
-// The right answer each verdict names ("... answer is Fe3+", "KBr is soluble").
-function rightAnswers(verdicts) {
-  return verdicts.map((v) => v.match(/answer is (\S+)$/)?.[1] ?? (v.endsWith(' insoluble') ? 'n' : 'y'));
+// The right answer the verdict on each question names ("... answer is
+// Fe3+", "KBr is soluble"): right, close and wrong answers are made from it.
+function answersFrom(probe) {
+  const blocks = probe.split('\n\n').slice(1, -1);
+  const rights = blocks.map((b) => b.match(/answer is (\S+)$/m)?.[1] ?? (/ insoluble$/m.test(b) ? 'n' : 'y'));
+  return rights.map((a, k) => [a, a.length > 1 ? a.toLowerCase() : 'Yes', 'H2O '][k % 3]);
 }
 
 test('quiz: the console\'s verdicts and score, for right, close and wrong answers', async () => {
   const seed = '42';
-  const probe = execFileSync(QUIZ, ['-s', seed, '-t', '0'], { input: '?\n'.repeat(20) }).toString();
-  const rights = rightAnswers(probe.split('\n').filter((l) => /Incorrect; /.test(l)).map((l) => l.replace(/^.*?: (?=Incorrect)/, '')));
-  assert.equal(rights.length, 20);
-  const answers = rights.map((a, k) => [a, a.length > 1 ? a.toLowerCase() : 'Yes', 'H2O '][k % 3]);
+  const answers = answersFrom(execFileSync(QUIZ, ['-s', seed, '-t', '0', '-n', '20'], { input: '?\n'.repeat(20) }).toString());
+  assert.equal(answers.length, 20);
   const session = await open(`#program=quiz&seed=${seed}&type=0`);
   const { page } = session;
   let shown = (await page.textContent('#quiz-hint')) + '\n\n';
