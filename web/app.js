@@ -146,14 +146,16 @@
     state.program = program === 'quiz' ? 'quiz' : 'drill';
     if (program !== state.program) problems.push('There is no program "' + program + '"; showing the drill.');
     const seed = params.get('seed');
-    state.seed = seed !== null && state.core.startSession(seed) ? String(seed) : state.core.freshSeed();
-    if (seed !== null && state.seed !== seed) {
+    const given = seed === null ? '' : state.core.startSession(seed);
+    state.seed = given || state.core.freshSeed();
+    if (seed !== null && !given) {
       problems.push('The seed "' + seed + '" is not a number from 0 to ' + MAX_SEED + '; using a fresh seed.');
     }
     const type = params.get('type');
     const highest = typeNames(state.program).length - 1;
-    state.type = /^\d{1,3}$/.test(type) && Number(type) <= highest ? Number(type) : 0;
-    if (type !== null && String(state.type) !== type) {
+    const typeValid = /^\d{1,9}$/.test(type) && Number(type) <= highest;
+    state.type = typeValid ? Number(type) : 0;
+    if (type !== null && !typeValid) {
       problems.push('The type "' + type + '" is not one of 0 to ' + highest + '; asking questions of random types.');
     }
     $('notice').textContent = problems.join(' ');

@@ -80,13 +80,14 @@ class KeepChance {
 
 std::string freshSeedText() { return std::to_string(freshSeed()); }
 
-// Restarts the questions from `seedText`; false, changing nothing, for a
-// text that is no seed.
-bool startSession(const std::string& seedText) {
+// Restarts the questions from `seedText` and returns the seed as the
+// console writes it ("42" for "042"); for a text that is no seed, changes
+// nothing and returns an empty text.
+std::string startSession(const std::string& seedText) {
   std::uint64_t seed = 0;
-  if (!parseSeed(seedText, seed)) return false;
+  if (!parseSeed(seedText, seed)) return {};
   seedChance(seed);
-  return true;
+  return std::to_string(seed);
 }
 
 // The next drill question of type `choice` (0 random): its reactants, the

@@ -146,6 +146,9 @@ test('the address: every quiz type offered, bad values said and replaced', async
   const seed = await page.textContent('#seed');
   assert.match(seed, /^\d+$/);
   assert.equal(await page.getAttribute('#link', 'href'), `#program=quiz&seed=${seed}&type=0`);
+  await page.evaluate(() => { location.hash = '#program=drill&seed=007&type=08'; });
+  await page.waitForFunction(() => location.hash === '#program=drill&seed=7&type=8');
+  assert.equal(await page.textContent('#notice'), '');
   await close(session);
 });
 
