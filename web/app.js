@@ -6,7 +6,7 @@
   const MAX_SEED = '18446744073709551615';
   const state = {
     core: null, program: 'drill', seed: '0', type: 0,
-    pending: null, revealed: false, right: 0, answered: 0, over: false,
+    pending: null, revealed: false, right: 0, answered: 0,
   };
   window.__questionMs = [];  // time to show each question after the first
 
@@ -100,7 +100,6 @@
   }
 
   function endQuiz() {
-    state.over = true;
     $('quiz-form').hidden = true;
     $('verdict').textContent = '';
     $('score').textContent = scoreText();
@@ -128,7 +127,7 @@
     document.querySelector('input[value="' + state.program + '"]').checked = true;
     $(state.program + '-type').value = String(state.type);
     if (state.program === 'drill') return nextReaction();
-    Object.assign(state, { right: 0, answered: 0, over: false });
+    Object.assign(state, { right: 0, answered: 0 });
     $('history').replaceChildren();
     $('verdict').textContent = '';
     $('score').textContent = scoreText();
