@@ -1,5 +1,6 @@
 // The formula quiz's whole console dialogue, fed arbitrary bytes as standard
 // input: a menu line and answer lines of any length and content.
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -12,11 +13,23 @@
 
 namespace {
 
-std::size_t occurrences(std::string_view text, std::string_view part) {
+// The verdict lines that begin with `verdict`: each follows its prompt on
+// one line, since answers are not echoed. A verdict may quote the answer,
+// but never across a line break, so only the start of a line counts.
+std::size_t verdictLines(std::string_view text, std::string_view verdict) {
+  constexpr std::string_view prompts[] = {
+      "Formula: ", "Soluble? (y/n): ", "Equation: ", "Net ionic: "};
   std::size_t count = 0;
-  for (std::size_t at = text.find(part); at != std::string_view::npos;
-       at = text.find(part, at + part.size())) {
-    ++count;
+  for (std::size_t start = 0; start < text.size();) {
+    const std::size_t end = std::min(text.find('\n', start), text.size());
+    const std::string_view line = text.substr(start, end - start);
+    for (const std::string_view prompt : prompts) {
+      if (line.substr(0, prompt.size()) == prompt &&
+          line.substr(prompt.size(), verdict.size()) == verdict) {
+        ++count;
+      }
+    }
+    start = end + 1;
   }
   return count;
 }
@@ -68,10 +81,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data,
     return 0;
   }
   check(text.compare(0, quizMenu.size(), quizMenu) == 0, "exact menu");
-  // Answers are not echoed, so each verdict follows its prompt on one line.
-  const std::size_t right = occurrences(text, ": Correct.\n");
-  const std::size_t verdicts = right + occurrences(text, ": Close; ") +
-                               occurrences(text, ": Incorrect; ");
+  const std::size_t right = verdictLines(text, "Correct.");
+  const std::size_t verdicts =
+      right + verdictLines(text, "Close; ") + verdictLines(text, "Incorrect; ");
   check(verdicts == *answers, "one verdict per answer before quit");
   const std::string score = "Score: " + std::to_string(right) + " of " +
                             std::to_string(*answers) + " correct\n";
