@@ -17,7 +17,7 @@ const std::string menu = numberedMenu(
 
 void revealAnswer(std::ostream& out, const Reaction& r, const QuestionTexts& t,
                   bool formulas) {
-  for (const SheetLine& line : answerLines(r, t, formulas, Forms::text)) {
+  for (const SheetLine& line : revealedLines(r, t, formulas, Forms::text)) {
     out << std::string(static_cast<std::size_t>(line.indent), ' ')
         << line.content.text << '\n';
   }

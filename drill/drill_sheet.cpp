@@ -18,8 +18,8 @@ std::string drillWorksheet(std::uint64_t seed, unsigned choice,
   for (std::uint32_t k = 0; k < count; ++k) {
     const Reaction r = drawReaction(nextType(choice, reactionTypes));
     const QuestionTexts t = compose(r);
-    sheet.entries.push_back(
-        {questionLine(r, t), std::nullopt, answerLines(r, t, formulas), true});
+    sheet.entries.push_back({questionLine(r, t), std::nullopt,
+                             revealedLines(r, t, formulas), true});
   }
   return writeSheet(sheet, format);
 }

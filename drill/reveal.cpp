@@ -37,19 +37,31 @@ Rich questionLine(const Reaction& r, const QuestionTexts& t) {
 }
 
 std::vector<SheetLine> answerLines(const Reaction& r, const QuestionTexts& t,
-                                   bool formulas, Forms forms) {
-  std::vector<SheetLine> lines = {
+                                   Forms forms) {
+  return {
       {wordsIn("(" + t.qtype + ")", forms), 0},
       {wordsIn("Products, including spectators:  " + t.products, forms), 0},
       {wordsIn("Answer, ionic:", forms), 0},
       {ionicAnswer(r, t, forms), 2},
   };
-  if (!formulas) return lines;
+}
+
+std::vector<SheetLine> formulaLines(const Reaction& r, Forms forms) {
   const FormulaEquations e = formulaEquations(r);
+  std::vector<SheetLine> lines;
   addEquation(lines, "Formula equation:", e.formula, forms);
   if (e.complete && e.net) {
     addEquation(lines, "Complete ionic:", *e.complete, forms);
     addEquation(lines, "Net ionic:", *e.net, forms);
   }
+  return lines;
+}
+
+std::vector<SheetLine> revealedLines(const Reaction& r, const QuestionTexts& t,
+                                     bool formulas, Forms forms) {
+  std::vector<SheetLine> lines = answerLines(r, t, forms);
+  if (!formulas) return lines;
+  const std::vector<SheetLine> equations = formulaLines(r, forms);
+  lines.insert(lines.end(), equations.begin(), equations.end());
   return lines;
 }

@@ -16,11 +16,20 @@ enum class Forms { text, textAndHtml };
 // The reactants, as after "Question: ".
 Rich questionLine(const Reaction& r, const QuestionTexts& t);
 
-// The caption in parentheses, the products, the ionic answer, and with
-// `formulas` the formula equations, each line set in as the dialogue sets
-// it in. With Forms::text, every `html` is left empty.
+// The caption in parentheses, the products and the ionic answer, each line
+// set in as the dialogue sets it in. With Forms::text, every `html` is left
+// empty.
 std::vector<SheetLine> answerLines(const Reaction& r, const QuestionTexts& t,
-                                   bool formulas,
                                    Forms forms = Forms::textAndHtml);
+
+// The formula equation and, where anything dissolves into ions, the
+// complete and net ionic equations, each below its heading.
+std::vector<SheetLine> formulaLines(const Reaction& r,
+                                    Forms forms = Forms::textAndHtml);
+
+// answerLines, followed with `formulas` by formulaLines.
+std::vector<SheetLine> revealedLines(const Reaction& r, const QuestionTexts& t,
+                                     bool formulas,
+                                     Forms forms = Forms::textAndHtml);
 
 #endif  // REACTION_DRILL_DRILL_REVEAL_H_

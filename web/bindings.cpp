@@ -53,13 +53,11 @@ val richOf(const Rich& r) {
   return out;
 }
 
-// Lines `from` up to `to` of `lines`.
-val linesOf(const std::vector<SheetLine>& lines, std::size_t from,
-            std::size_t to) {
+val linesOf(const std::vector<SheetLine>& lines) {
   val out = val::array();
-  for (std::size_t k = from; k < to; ++k) {
-    val line = richOf(lines[k].content);
-    line.set("indent", lines[k].indent);
+  for (const SheetLine& l : lines) {
+    val line = richOf(l.content);
+    line.set("indent", l.indent);
     out.call<void>("push", line);
   }
   return out;
@@ -96,12 +94,10 @@ std::string startSession(const std::string& seedText) {
 val nextReaction(unsigned choice) {
   const Reaction r = drawReaction(nextType(choice, reactionTypes));
   const QuestionTexts t = compose(r);
-  const std::size_t plain = answerLines(r, t, false).size();
-  const std::vector<SheetLine> all = answerLines(r, t, true);
   val out = val::object();
   out.set("question", richOf(questionLine(r, t)));
-  out.set("answer", linesOf(all, 0, plain));
-  out.set("equations", linesOf(all, plain, all.size()));
+  out.set("answer", linesOf(answerLines(r, t)));
+  out.set("equations", linesOf(formulaLines(r)));
   return out;
 }
 
