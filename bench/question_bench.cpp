@@ -1,16 +1,13 @@
 // The time to make one question of each reaction type.
 #include <benchmark/benchmark.h>
 
+#include <string>
+
 #include "ion.h"
 #include "question.h"
+#include "reaction_types.h"
 
 namespace {
-
-constexpr const char* typeNames[] = {
-    "acid + base",           "acid + carbonate",
-    "acid + reactive metal", "water + reactive metal",
-    "metal + nonmetal",      "precipitation",
-    "single displacement",   "combustion"};
 
 void makeQuestionOfType(benchmark::State& state) {
   initIons();
@@ -21,11 +18,11 @@ void makeQuestionOfType(benchmark::State& state) {
     makeQuestion(type);
     benchmark::DoNotOptimize(ionic.data());
   }
-  state.SetLabel(typeNames[type - 1]);
+  state.SetLabel(std::string(reactionType(type).name));
 }
 
 BENCHMARK(makeQuestionOfType)
-    ->DenseRange(1, 8)
+    ->DenseRange(1, reactionTypes)
     ->Repetitions(9)
     ->ReportAggregatesOnly(true);
 

@@ -3,15 +3,15 @@
 #include <climits>
 #include <limits>
 
+#include "text.h"
+
 namespace {
 
 // The blanks atoi skips: isspace in the C locale.
-bool isBlank(char c) {
+bool isSpace(char c) {
   return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' ||
          c == '\r';
 }
-
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
 constexpr unsigned long long outOfRange =
     static_cast<unsigned long long>(INT_MAX) + 1;
@@ -47,7 +47,7 @@ class LeadingNumber {
 void LeadingNumber::feed(char c) {
   switch (stage_) {
     case Stage::blanks:
-      if (isBlank(c)) return;
+      if (isSpace(c)) return;
       stage_ = Stage::digits;
       if (c == '+' || c == '-') {
         negative_ = c == '-';
@@ -98,6 +98,16 @@ bool readLine(std::istream& in, std::string& line) {
     line.pop_back();
   }
   return read;
+}
+
+std::string numberedMenu(std::string_view intro,
+                         const std::vector<std::string_view>& names) {
+  std::string menu(intro);
+  for (std::size_t k = 0; k < names.size(); ++k) {
+    menu += std::to_string(k) + ". " + std::string(names[k]) + "\n";
+  }
+  return menu + std::string(menuQuestion) + " (0-" +
+         std::to_string(names.size() - 1) + "):";
 }
 
 std::optional<unsigned> askChoice(std::istream& in, std::ostream& out,

@@ -11,6 +11,10 @@
 #include <ostream>
 #include <string>
 #include <string_view>
+#include <vector>
+
+#include "menu.h"
+#include "text.h"
 
 // Reads one menu line and returns its choice from 1 to `highest`, or 0 for
 // anything else. The line's leading number is read the way the C library's
@@ -23,30 +27,17 @@ std::optional<unsigned> readChoice(std::istream& in, unsigned highest);
 // ended; a last line without a line break still counts as a line.
 bool skipLine(std::istream& in);
 
-// The most of a line that readLine keeps. Every answer a program expects is
-// far shorter, so a longer line is wrong whether it is cut or not, and cutting
-// it can never make it right; where only the first byte counts, that byte is
-// kept.
-inline constexpr std::size_t maxLineKept = 4096;
-
 // Reads one line into `line`, without its line break, keeping only its first
-// maxLineKept bytes and consuming the rest. A CR that ends the line belongs
-// to its line break (CR LF) and is dropped. Returns false when input had
-// already ended; a last line without a line break still counts as a line.
+// maxLineKept bytes (text.h) and consuming the rest. A CR that ends the line
+// belongs to its line break (CR LF) and is dropped. Returns false when input
+// had already ended; a last line without a line break still counts as a line.
 bool readLine(std::istream& in, std::string& line);
 
 // A menu: `intro`, then each of `names` numbered from 0 on a line of its
 // own, then the prompt "Which kind of questions would you like? (0-N):".
-template <std::size_t N>
+// REQUIRES: `names` is not empty.
 std::string numberedMenu(std::string_view intro,
-                         const std::string_view (&names)[N]) {
-  std::string menu(intro);
-  for (std::size_t k = 0; k < N; ++k) {
-    menu += std::to_string(k) + ". " + std::string(names[k]) + "\n";
-  }
-  return menu + "Which kind of questions would you like? (0-" +
-         std::to_string(N - 1) + "):";
-}
+                         const std::vector<std::string_view>& names);
 
 // Shows `menu`, whose last line is the prompt, and reads the choice from 1
 // to `highest`, or 0 for random. When input ends first, ends the prompt's

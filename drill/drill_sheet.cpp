@@ -1,25 +1,27 @@
 #include "drill_sheet.h"
 
-#include "chance.h"
-#include "question.h"
+#include <utility>
+#include <vector>
+
+#include "drill_session.h"
 #include "reveal.h"
 
 std::string drillWorksheet(std::uint64_t seed, unsigned choice,
                            std::uint32_t count, bool formulas,
-                           SheetFormat format) {
+                           const SheetFormat& format) {
   Sheet sheet;
   sheet.title = "reaction-drill worksheet: predict the products";
-  sheet.typeName = reactionTypeNames[choice];
+  sheet.typeName = reactionTypeMenu()[choice];
   sheet.seed = seed;
   sheet.remake = remakeCommand("reaction-drill", seed, choice, count,
                                formulas ? "--formulas" : "", format);
-  seedChance(seed);
-  // The same draws, in the same order, as the dialogue makes.
+  DrillSession session(seed, choice);
   for (std::uint32_t k = 0; k < count; ++k) {
-    const Reaction r = drawReaction(nextType(choice, reactionTypes));
-    const QuestionTexts t = compose(r);
-    sheet.entries.push_back({questionLine(r, t), std::nullopt,
-                             revealedLines(r, t, formulas), true});
+    Revealed shown = reveal(session.next(), formulas);
+    std::vector<SheetLine> key = std::move(shown.answer);
+    for (SheetLine& line : shown.equations) key.push_back(std::move(line));
+    sheet.entries.push_back(
+        {std::move(shown.question), std::nullopt, std::move(key), true});
   }
-  return writeSheet(sheet, format);
+  return format.write(sheet);
 }

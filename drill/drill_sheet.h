@@ -6,15 +6,15 @@
 #include <cstdint>
 #include <string>
 
-#include "worksheet.h"
+#include "formats.h"
 
 // A worksheet of `count` questions of reaction type `choice` (0 for random),
 // exactly those a drill session seeded with `seed` asks, in order; with
-// `formulas` the key holds the formula equations too. Reseeds the shared
-// generator.
-// REQUIRES: choice <= reactionTypes; the ion catalogue is filled.
+// `formulas` the key holds the formula equations too.
+// REQUIRES: choice <= reactionTypes; count <= maxSheetQuestions; the ion
+// catalogue is filled.
 std::string drillWorksheet(std::uint64_t seed, unsigned choice,
                            std::uint32_t count, bool formulas,
-                           SheetFormat format);
+                           const SheetFormat& format);
 
 #endif  // REACTION_DRILL_DRILL_DRILL_SHEET_H_

@@ -1,6 +1,7 @@
 // reaction-drill: practise predicting the products of chemical reactions.
 #include <iostream>
 #include <string_view>
+#include <vector>
 
 #include "dialogue.h"
 #include "drill_sheet.h"
@@ -10,26 +11,23 @@
 
 namespace {
 
-OptionError showFormulas(DrillSettings& s, std::string_view /*value*/) {
-  s.formulas = true;
-  return std::nullopt;
-}
-
 using Row = Option<DrillSettings>;
 
 // The options, as the manual page lists them; -h and -V come with every
 // program.
-// clang-format off
-constexpr Row options[] = {
-    // long name   short  value  usage                                        apply
-    {"formulas",   'f',   "",    "also show the balanced formula equations",  showFormulas},
-    {"seed",       's',   "N",   "draw the questions of seed N (0 to 2^64-1)", seedOption<DrillSettings>},
-    {"type",       't',   "T",   "ask only type T (0 random, 1 to 8), no menu", typeOption<DrillSettings>},
-    {"count",      'n',   "N",   "end after N questions",                      countOption<DrillSettings>},
-    {"worksheet",  'w',   "",    "write a worksheet and its key instead",      worksheetOption<DrillSettings>},
-    {"format",     0,     "F",   "the worksheet as text, markdown or html",    formatOption<DrillSettings>},
-};
-// clang-format on
+std::vector<Row> options() {
+  std::vector<Row> rows = {
+      {"formulas", 'f', "", "also show the balanced formula equations",
+       [](DrillSettings& s, std::string_view /*value*/) {
+         s.formulas = true;
+         return OptionError();
+       }},
+  };
+  for (Row& row : sessionOptions<DrillSettings>("questions")) {
+    rows.push_back(std::move(row));
+  }
+  return rows;
+}
 
 constexpr ProgramInfo program = {
     "reaction-drill", "Practise predicting the products of chemical reactions.",
@@ -38,19 +36,21 @@ constexpr ProgramInfo program = {
 }  // namespace
 
 int main(int argc, char** argv) {
+  // The drill writes only through std::cout.
+  std::ios::sync_with_stdio(false);
   DrillSettings settings;
   if (const std::optional<int> status =
-          parseOptions(program, options, argumentsOf(argc, argv), settings,
+          parseOptions(program, options(), argumentsOf(argc, argv), settings,
                        std::cout, std::cerr)) {
     return *status;
   }
   return runSession(
       program, settings.session,
       [&settings](std::uint64_t seed, std::uint32_t choice, std::uint32_t count,
-                  SheetFormat format) {
+                  const SheetFormat& format) {
         return drillWorksheet(seed, choice, count, settings.formulas, format);
       },
-      [&settings](std::istream& in, std::ostream& out) {
-        return runDrill(in, out, settings);
+      [&settings](std::istream& in, std::ostream& out, std::uint64_t seed) {
+        return runDrill(in, out, seed, settings);
       });
 }

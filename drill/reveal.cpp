@@ -1,67 +1,101 @@
 #include "reveal.h"
 
-#include <string>
+#include <string_view>
 #include <utility>
-#include <variant>
 
 #include "equation_html.h"
+#include "equation_text.h"
 
 namespace {
 
-Rich wordsIn(std::string text, Forms forms) {
-  if (forms == Forms::text) return {std::move(text), ""};
-  return words(text);
+// Hands `line` each answer line as its indent, a fixed prefix, one of the
+// four texts and a fixed suffix. The prefixes and suffixes hold nothing that
+// HTML would change.
+template <typename Line>
+void forEachAnswerLine(const QuestionTexts& t, Line line) {
+  line(0, "(", t.qtype, ")");
+  line(0, "Products, including spectators:  ", t.products, "");
+  line(0, "Answer, ionic:", "", "");
+  line(2, "", t.ionic, "");
 }
 
-// The combustion answer names a formula, so its HTML comes from the terms.
-Rich ionicAnswer(const Reaction& r, const QuestionTexts& t, Forms forms) {
-  if (forms == Forms::textAndHtml && std::holds_alternative<Fuel>(r)) {
-    return {t.ionic, htmlEquation(formulaEquations(r).formula, false)};
+// Hands `line` each heading and its equation.
+template <typename Line>
+void forEachEquation(const FormulaEquations& e, Line line) {
+  line("Formula equation:", e.formula);
+  if (e.complete && e.net) {
+    line("Complete ionic:", *e.complete);
+    line("Net ionic:", *e.net);
   }
-  return wordsIn(t.ionic, forms);
 }
 
-void addEquation(std::vector<SheetLine>& lines, std::string_view label,
-                 const Equation& e, Forms forms) {
-  lines.push_back({wordsIn(std::string(label), forms), 0});
-  lines.push_back({{ascii(e), forms == Forms::text ? "" : htmlEquation(e)}, 2});
+// The four texts in HTML: words escaped, with real arrows, and formulas
+// from their terms where the type writes any.
+QuestionTexts htmlTexts(const DrillQuestion& q) {
+  const QuestionTexts& t = q.texts;
+  QuestionTexts html{words(t.question).html, words(t.qtype).html,
+                     words(t.products).html, words(t.ionic).html};
+  const ReactionKind& kind = *reactionType(q.reaction.type).kind;
+  if (kind.html != nullptr) {
+    FormulaHtml formulas = kind.html(q.reaction.reactants);
+    html.question = std::move(formulas.question);
+    html.ionic = std::move(formulas.ionic);
+  }
+  return html;
+}
+
+std::string joined(std::string_view a, std::string_view b, std::string_view c) {
+  std::string line;
+  line.reserve(a.size() + b.size() + c.size());
+  line += a;
+  line += b;
+  line += c;
+  return line;
 }
 
 }  // namespace
 
-Rich questionLine(const Reaction& r, const QuestionTexts& t) {
-  const Fuel* fuel = std::get_if<Fuel>(&r);
-  if (fuel == nullptr) return words(t.question);
-  return {t.question, "burning " + htmlFormula(fuelFormula(*fuel)) + " " +
-                          std::string(fuelState(*fuel)) + " in air"};
+Revealed reveal(const DrillQuestion& q, bool formulas) {
+  const QuestionTexts html = htmlTexts(q);
+  Revealed shown{{q.texts.question, html.question}, {}, {}};
+  forEachAnswerLine(q.texts, [&](int indent, std::string_view prefix,
+                                 std::string_view text, std::string_view end) {
+    shown.answer.push_back({{joined(prefix, text, end), ""}, indent});
+  });
+  std::size_t k = 0;
+  forEachAnswerLine(html, [&](int /*indent*/, std::string_view prefix,
+                              std::string_view text, std::string_view end) {
+    shown.answer[k++].content.html = joined(prefix, text, end);
+  });
+  if (!formulas) return shown;
+  forEachEquation(formulaEquations(q.reaction),
+                  [&](std::string_view heading, const Equation& e) {
+                    shown.equations.push_back({words(heading), 0});
+                    shown.equations.push_back({{ascii(e), htmlEquation(e)}, 2});
+                  });
+  return shown;
 }
 
-std::vector<SheetLine> answerLines(const Reaction& r, const QuestionTexts& t,
-                                   Forms forms) {
-  return {
-      {wordsIn("(" + t.qtype + ")", forms), 0},
-      {wordsIn("Products, including spectators:  " + t.products, forms), 0},
-      {wordsIn("Answer, ionic:", forms), 0},
-      {ionicAnswer(r, t, forms), 2},
-  };
-}
-
-std::vector<SheetLine> formulaLines(const Reaction& r, Forms forms) {
-  const FormulaEquations e = formulaEquations(r);
-  std::vector<SheetLine> lines;
-  addEquation(lines, "Formula equation:", e.formula, forms);
-  if (e.complete && e.net) {
-    addEquation(lines, "Complete ionic:", *e.complete, forms);
-    addEquation(lines, "Net ionic:", *e.net, forms);
+std::string revealedText(const DrillQuestion& q, bool formulas) {
+  std::string text;
+  text.reserve(formulas ? 512 : 256);
+  forEachAnswerLine(q.texts, [&](int indent, std::string_view prefix,
+                                 std::string_view line, std::string_view end) {
+    text.append(static_cast<std::size_t>(indent), ' ');
+    text += prefix;
+    text += line;
+    text += end;
+    text += '\n';
+  });
+  if (formulas) {
+    forEachEquation(formulaEquations(q.reaction),
+                    [&](std::string_view heading, const Equation& e) {
+                      text += heading;
+                      text += "\n  ";
+                      appendAscii(text, e);
+                      text += '\n';
+                    });
   }
-  return lines;
-}
-
-std::vector<SheetLine> revealedLines(const Reaction& r, const QuestionTexts& t,
-                                     bool formulas, Forms forms) {
-  std::vector<SheetLine> lines = answerLines(r, t, forms);
-  if (!formulas) return lines;
-  const std::vector<SheetLine> equations = formulaLines(r, forms);
-  lines.insert(lines.end(), equations.begin(), equations.end());
-  return lines;
+  text += "\n\n";
+  return text;
 }

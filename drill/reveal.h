@@ -1,35 +1,31 @@
-// What the drill shows of a question, in plain text and in HTML: the
-// question line, and the answer's lines as the dialogue reveals them. The
-// dialogue, the worksheets and the browser page all show these.
+// What the drill shows of a question: the question line, and the answer's
+// lines as the dialogue reveals them, in plain text for the console and in
+// both forms for the worksheets and the browser page. All three lay the
+// lines out from here.
 #ifndef REACTION_DRILL_DRILL_REVEAL_H_
 #define REACTION_DRILL_DRILL_REVEAL_H_
 
+#include <string>
 #include <vector>
 
-#include "question.h"
-#include "worksheet.h"
+#include "drill_session.h"
+#include "sheet.h"
 
-// Which forms of the lines to write: the console needs no HTML, and
-// writing it would double the time of a question.
-enum class Forms { text, textAndHtml };
+// A question as the worksheets and the browser page show it.
+struct Revealed {
+  Rich question;                     // the reactants, as after "Question: "
+  std::vector<SheetLine> answer;     // the caption, products and ionic answer
+  std::vector<SheetLine> equations;  // the formula lines, where asked for
+};
 
-// The reactants, as after "Question: ".
-Rich questionLine(const Reaction& r, const QuestionTexts& t);
+// The question, its answer lines set in as the dialogue sets them in, and
+// with `formulas` the formula equation and, where anything dissolves into
+// ions, the complete and net ionic equations, each below its heading.
+Revealed reveal(const DrillQuestion& q, bool formulas);
 
-// The caption in parentheses, the products and the ionic answer, each line
-// set in as the dialogue sets it in. With Forms::text, every `html` is left
-// empty.
-std::vector<SheetLine> answerLines(const Reaction& r, const QuestionTexts& t,
-                                   Forms forms = Forms::textAndHtml);
-
-// The formula equation and, where anything dissolves into ions, the
-// complete and net ionic equations, each below its heading.
-std::vector<SheetLine> formulaLines(const Reaction& r,
-                                    Forms forms = Forms::textAndHtml);
-
-// answerLines, followed with `formulas` by formulaLines.
-std::vector<SheetLine> revealedLines(const Reaction& r, const QuestionTexts& t,
-                                     bool formulas,
-                                     Forms forms = Forms::textAndHtml);
+// The same lines as the console writes them, each set in and ended by a
+// line break, then two empty lines: built as one text, since the console
+// writes nothing else so often.
+std::string revealedText(const DrillQuestion& q, bool formulas);
 
 #endif  // REACTION_DRILL_DRILL_REVEAL_H_

@@ -40,7 +40,7 @@ void checkFormulas(const std::string& input, const std::vector<Block>& plain) {
   settings.formulas = true;
   const std::string text = runDialogue(
       [&settings](std::istream& in, std::ostream& out) {
-        return runDrill(in, out, settings);
+        return runDrill(in, out, 1, settings);
       },
       input);
   std::vector<Block> blocks;
@@ -61,7 +61,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data,
                                       std::size_t size) {
   const std::string input(reinterpret_cast<const char*>(data), size);
   const std::string text = runDialogue(
-      [](std::istream& in, std::ostream& out) { return runDrill(in, out); },
+      [](std::istream& in, std::ostream& out) { return runDrill(in, out, 1); },
       input);
   const std::size_t lines = countLines(input);
   if (lines == 0) {

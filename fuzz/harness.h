@@ -21,13 +21,12 @@ inline void check(bool holds, const char* property) {
   }
 }
 
-// Runs `dialogue` with `input` as its standard input, from a fixed seed so
-// that a failing input fails again; whatever the input, the dialogue must
-// end normally. Returns what it wrote.
+// Runs `dialogue`, which must draw from a fixed seed so that a failing
+// input fails again, with `input` as its standard input; whatever the input,
+// the dialogue must end normally. Returns what it wrote.
 inline std::string runDialogue(const Dialogue& dialogue,
                                const std::string& input) {
   if (ion.empty()) initIons();
-  seedChance(1);
   std::istringstream in(input);
   std::ostringstream out;
   check(dialogue(in, out) == 0, "input ending is a normal end");

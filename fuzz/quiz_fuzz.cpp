@@ -72,7 +72,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data,
                                       std::size_t size) {
   const std::string input(reinterpret_cast<const char*>(data), size);
   const std::string text = runDialogue(
-      [](std::istream& in, std::ostream& out) { return runQuiz(in, out); },
+      [](std::istream& in, std::ostream& out) { return runQuiz(in, out, 1); },
       input);
   const std::optional<std::size_t> answers = answersIn(input);
   if (!answers) {

@@ -11,21 +11,6 @@
 
 namespace {
 
-using Row = Option<QuizSettings>;
-
-// The options, as the manual page lists them; -h and -V come with every
-// program.
-// clang-format off
-constexpr Row options[] = {
-    // long name   short  value  usage                                        apply
-    {"seed",       's',   "N",   "draw the questions of seed N (0 to 2^64-1)", seedOption<QuizSettings>},
-    {"type",       't',   "T",   "ask only type T (0 random, 1 to 5), no menu", typeOption<QuizSettings>},
-    {"count",      'n',   "N",   "end after N answers",                        countOption<QuizSettings>},
-    {"worksheet",  'w',   "",    "write a worksheet and its key instead",      worksheetOption<QuizSettings>},
-    {"format",     0,     "F",   "the worksheet as text, markdown or html",    formatOption<QuizSettings>},
-};
-// clang-format on
-
 constexpr ProgramInfo program = {
     "formula-quiz",
     "Practise writing ion and compound formulas and telling which dissolve.",
@@ -34,14 +19,19 @@ constexpr ProgramInfo program = {
 }  // namespace
 
 int main(int argc, char** argv) {
+  // The quiz writes only through std::cout.
+  std::ios::sync_with_stdio(false);
   QuizSettings settings;
-  if (const std::optional<int> status =
-          parseOptions(program, options, argumentsOf(argc, argv), settings,
-                       std::cout, std::cerr)) {
+  // The options, as the manual page lists them; -h and -V come with every
+  // program.
+  if (const std::optional<int> status = parseOptions(
+          program, sessionOptions<QuizSettings>("answers"),
+          argumentsOf(argc, argv), settings, std::cout, std::cerr)) {
     return *status;
   }
-  return runSession(program, settings.session, quizWorksheet,
-                    [&settings](std::istream& in, std::ostream& out) {
-                      return runQuiz(in, out, settings);
-                    });
+  return runSession(
+      program, settings.session, quizWorksheet,
+      [&settings](std::istream& in, std::ostream& out, std::uint64_t seed) {
+        return runQuiz(in, out, seed, settings);
+      });
 }

@@ -3,10 +3,11 @@
 #ifndef REACTION_DRILL_QUIZ_QUIZ_H_
 #define REACTION_DRILL_QUIZ_QUIZ_H_
 
+#include <cstdint>
 #include <istream>
 #include <ostream>
 
-#include "questions.h"
+#include "quiz_kinds.h"
 #include "session_options.h"
 
 // What the command line can change in the quiz.
@@ -16,16 +17,16 @@ struct QuizSettings {
 };
 
 // Shows the menu and reads the choice of question type once, unless
-// `settings` fixes it (1 to 3 fixes it,
-// anything else means a fresh random type for every question), then asks
-// questions and marks each answer line as typed. The answer "quit" (in any
-// letter case, with spaces or tabs around it), or the end of input at a
-// question, ends the quiz with the score of the questions answered; so does
-// the answer to question `settings.session.count`, if given.
+// `settings` fixes it (a type fixes it, anything else means a fresh random
+// type for every question), then asks the questions of the session of
+// `seed` and marks each answer line as typed. The answer "quit" (isQuit),
+// or the end of input at a question, ends the quiz with the score of the
+// questions answered; so does the answer to question
+// `settings.session.count`, if given.
 // Returns the exit status: 0 when the quiz ends, 1 as soon as `out` can no
 // longer be written.
 // REQUIRES: the ion catalogue is filled (initIons).
-int runQuiz(std::istream& in, std::ostream& out,
+int runQuiz(std::istream& in, std::ostream& out, std::uint64_t seed,
             const QuizSettings& settings = {});
 
 #endif  // REACTION_DRILL_QUIZ_QUIZ_H_

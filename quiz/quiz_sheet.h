@@ -6,13 +6,13 @@
 #include <cstdint>
 #include <string>
 
-#include "worksheet.h"
+#include "formats.h"
 
 // A worksheet of `count` questions of type `choice` (0 for random), exactly
-// those a quiz seeded with `seed` asks, in order. Reseeds the shared
-// generator.
-// REQUIRES: choice <= questionTypes; the ion catalogue is filled.
+// those a quiz seeded with `seed` asks, in order.
+// REQUIRES: choice <= questionTypes; count <= maxSheetQuestions; the ion
+// catalogue is filled.
 std::string quizWorksheet(std::uint64_t seed, unsigned choice,
-                          std::uint32_t count, SheetFormat format);
+                          std::uint32_t count, const SheetFormat& format);
 
 #endif  // REACTION_DRILL_QUIZ_QUIZ_SHEET_H_

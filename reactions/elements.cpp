@@ -45,6 +45,16 @@ Ion randomMetal() {
   return metal;
 }
 
+bool isRankedMetal(const Ion& i) {
+  return isFreeMetal(i) && reactivity(i.formula) != 0;
+}
+
+Ion rankedMetal() {
+  Ion metal = randomMetal();
+  while (!isRankedMetal(metal)) metal = randomMetal();
+  return metal;
+}
+
 Ion randomNonmetal() {
   for (;;) {
     Ion anion = randomNeg();

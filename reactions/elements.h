@@ -35,6 +35,13 @@ State metalState(const Ion& metal);
 // "iron" but never "iron(II)", and never ammonium.
 Ion randomMetal();
 
+// Whether `i` is a free metal of the activity series; the others have no
+// rank to compare.
+bool isRankedMetal(const Ion& i);
+
+// A random free metal of the activity series.
+Ion rankedMetal();
+
 // A random single-element anion, such as chloride; sets `nonmetal` to the
 // element it comes from ("chlorine gas").
 Ion randomNonmetal();

@@ -1,9 +1,9 @@
 // Chemical equations as data: terms with their formulas, charges and
-// states, one balancing routine for every equation, the complete and net
-// ionic equations derived from a balanced formula equation, and a plain-text
-// writer. Free of chance and of console code; a formula is kept without its
-// charge, so a writer for another medium can subscript every digit of it and
-// write the charge apart.
+// states, one balancing routine for every equation (balance.cpp), and the
+// complete and net ionic equations derived from a balanced formula equation
+// (ionic.cpp). Free of chance and of console code; a formula is kept without
+// its charge, so each writer (equation_text.h, equation_html.h) can
+// subscript every digit of it and write the charge apart.
 #ifndef REACTION_DRILL_REACTIONS_EQUATION_H_
 #define REACTION_DRILL_REACTIONS_EQUATION_H_
 
@@ -87,10 +87,18 @@ Equation completeIonic(const Equation& formula);
 Equation netIonic(const Equation& complete);
 
 // "(s)", "(l)", "(g)" or "(aq)".
-std::string_view stateSymbol(State s);
-
-// "2HCl(aq) + Zn(s) -> H2(g) + Zn2+(aq)", or "HCl(aq) + Cu(s) -> no
-// reaction".
-std::string ascii(const Equation& e);
+inline std::string_view stateSymbol(State s) {
+  switch (s) {
+    case State::solid:
+      return "(s)";
+    case State::liquid:
+      return "(l)";
+    case State::gas:
+      return "(g)";
+    case State::aqueous:
+      break;
+  }
+  return "(aq)";
+}
 
 #endif  // REACTION_DRILL_REACTIONS_EQUATION_H_

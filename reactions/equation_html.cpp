@@ -1,7 +1,8 @@
 #include "equation_html.h"
 
-#include <cstdlib>
 #include <vector>
+
+#include "ion.h"
 
 namespace {
 
@@ -37,12 +38,7 @@ std::string htmlFormula(std::string_view formula, int charge) {
     html += c;
   }
   if (inSubscript) html += "</sub>";
-  if (charge != 0) {
-    html += "<sup>";
-    if (std::abs(charge) > 1) html += std::to_string(std::abs(charge));
-    html += charge < 0 ? "&minus;" : "+";
-    html += "</sup>";
-  }
+  if (charge != 0) html += "<sup>" + chargeText(charge, "&minus;") + "</sup>";
   return html;
 }
 

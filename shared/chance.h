@@ -8,6 +8,7 @@
 #include <chrono>
 #include <cstdint>
 #include <random>
+#include <utility>
 
 // A PCG32 generator. Pcg32(42, 54) gives 0xa15c02b7, 0x7b47f409, ... as the
 // algorithm's reference does.
@@ -57,11 +58,31 @@ inline Pcg32& generator() {
 
 }  // namespace chance_detail
 
-// Restarts the shared generator from `seed`: the same seed, the same
-// questions.
-inline void seedChance(std::uint64_t seed) {
-  chance_detail::generator() = Pcg32(seed, chance_detail::stream);
+// A generator that starts from `seed`: the same seed, the same questions.
+inline Pcg32 seededChance(std::uint64_t seed) {
+  return Pcg32(seed, chance_detail::stream);
 }
+
+// Restarts the shared generator from `seed`.
+inline void seedChance(std::uint64_t seed) {
+  chance_detail::generator() = seededChance(seed);
+}
+
+// Makes `own` the shared generator for as long as it lives, then puts the
+// shared one back: a session's draws go on from where its last draw left
+// them, whatever was drawn in between.
+class DrawingFrom {
+ public:
+  explicit DrawingFrom(Pcg32& own) : own_(own) {
+    std::swap(own_, chance_detail::generator());
+  }
+  ~DrawingFrom() { std::swap(own_, chance_detail::generator()); }
+  DrawingFrom(const DrawingFrom&) = delete;
+  DrawingFrom& operator=(const DrawingFrom&) = delete;
+
+ private:
+  Pcg32& own_;
+};
 
 // A seed that differs from run to run, even for runs in the same second.
 inline std::uint64_t freshSeed() {
@@ -75,12 +96,6 @@ inline std::uint64_t freshSeed() {
 // likely. REQUIRES: bound > 0.
 inline std::uint32_t randomBelow(std::uint32_t bound) {
   return chance_detail::generator().below(bound);
-}
-
-// The type of the next question: the one chosen, or for choice 0 a fresh
-// random one from 1 to `types`.
-inline std::uint32_t nextType(std::uint32_t choice, std::uint32_t types) {
-  return choice != 0 ? choice : randomBelow(types) + 1;
 }
 
 #endif  // REACTION_DRILL_SHARED_CHANCE_H_

@@ -16,7 +16,7 @@
 
 namespace {
 
-int drill(std::istream& in, std::ostream& out) { return runDrill(in, out); }
+int drill(std::istream& in, std::ostream& out) { return runDrill(in, out, 1); }
 
 struct Session {
   int status;
@@ -25,10 +25,9 @@ struct Session {
 
 Session runWith(const std::string& input, unsigned seed = 1) {
   initIons();
-  seedChance(seed);
   std::istringstream in(input);
   std::ostringstream out;
-  const int status = runDrill(in, out);
+  const int status = runDrill(in, out, seed);
   return {status, out.str()};
 }
 
@@ -179,7 +178,7 @@ TEST(Dialogue, TypeAndCountFromTheCommandLine) {
   EndlessEmptyLines endless;
   std::istream in(&endless);
   std::ostringstream out;
-  EXPECT_EQ(runDrill(in, out, settings), 0);
+  EXPECT_EQ(runDrill(in, out, 1, settings), 0);
   const std::string start =
       "Press enter to reveal the answer to each question.\n\n";
   ASSERT_EQ(out.str().substr(0, start.size()), start);

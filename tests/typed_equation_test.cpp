@@ -1,7 +1,5 @@
 // Typed equations: the notation read, and the verdicts, over tables and over
 // many seeded questions.
-#include "typed_equation.h"
-
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -11,8 +9,11 @@
 
 #include "catalogue.h"
 #include "chance.h"
-#include "question.h"
-#include "questions.h"
+#include "equation_marking.h"
+#include "equation_question.h"
+#include "equation_text.h"
+#include "reaction_types.h"
+#include "typed_reader.h"
 
 namespace {
 
@@ -90,7 +91,7 @@ void expectVerdicts(const Equation& right, const std::vector<Verdict>& table) {
 TEST(TypedEquation, NamesWhatIsWrong) {
   initIons();
   const FormulaEquations zinc = formulaEquations(
-      AcidCarbonate{named("nitrate"), named("zinc"), named("carbonate")});
+      Reaction{2, {{named("nitrate"), named("zinc"), named("carbonate")}, {}}});
   expectVerdicts(
       zinc.formula,
       {{"ZnCO3+2HNO3=CO2+H2O+Zn(NO3)2", "Correct."},
@@ -116,21 +117,23 @@ TEST(TypedEquation, NamesWhatIsWrong) {
         "Incorrect; NO3- should not be there"},
        {"2H+ + ZnCO3 -> Zn + H2O + CO2", "Incorrect; Zn2+ is missing"},
        {"2H+ + ZnCO3 -> Zn3+ + H2O + CO2", "Incorrect; Zn2+ is missing"}});
-  const FormulaEquations silver = formulaEquations(Precipitation{
-      named("silver"), named("nitrate"), named("sodium"), named("chloride")});
+  const FormulaEquations silver = formulaEquations(Reaction{
+      6,
+      {{named("silver"), named("nitrate"), named("sodium"), named("chloride")},
+       {}}});
   expectVerdicts(*silver.net,
                  {{"Ag+ + Cl- -> AgCl", "Correct."},
                   {"Ag+ + 2Cl- -> AgCl",
                    "Incorrect; Cl is not balanced (2 on the left, "
                    "1 on the right)"},
                   {"Ag2+ + Cl- -> AgCl", "Incorrect; Ag+ is missing"}});
-  const FormulaEquations carbonic = formulaEquations(
-      AcidCarbonate{named("carbonate"), named("zinc"), named("carbonate")});
+  const FormulaEquations carbonic = formulaEquations(Reaction{
+      2, {{named("carbonate"), named("zinc"), named("carbonate")}, {}}});
   expectVerdicts(carbonic.formula,
                  {{"H2CO3 + 2ZnCO3 -> 2ZnCO3 + H2O + CO2",
                    "Close; balanced, but not the smallest set"}});
   const FormulaEquations none =
-      formulaEquations(AcidMetal{named("chloride"), named("copper")});
+      formulaEquations(Reaction{3, {{named("chloride"), named("copper")}, {}}});
   expectVerdicts(none.formula, {{"NR", "Correct."},
                                 {"HCl(aq) + Cu -> no reaction", "Correct."},
                                 {"HCl + Cu(aq) -> NR", "Close; Cu is (s) here"},
@@ -160,16 +163,17 @@ TEST(TypedEquation, RightAnswersOfManyQuestions) {
   initIons();
   seedChance(12);
   for (int k = 0; k < 4000; ++k) {
-    const Question q =
-        drawQuestion(k % 2 == 0 ? formulaEquation : netIonicEquation);
+    FormulaEquations all = formulaEquations(drawAnyReaction());
+    const Equation right =
+        k % 2 == 1 && all.net ? std::move(*all.net) : std::move(all.formula);
     std::ostringstream out;
-    ASSERT_TRUE(markAnswer(q, rightAnswer(q), out)) << out.str();
-    ASSERT_TRUE(markAnswer(q, retyped(q.equation, true, 1), out))
-        << retyped(q.equation, true, 1) << "\n"
+    ASSERT_TRUE(markTypedEquation(right, ascii(right), out)) << out.str();
+    ASSERT_TRUE(markTypedEquation(right, retyped(right, true, 1), out))
+        << retyped(right, true, 1) << "\n"
         << out.str();
-    if (q.equation.noReaction) continue;
+    if (right.noReaction) continue;
     out.str("");
-    markAnswer(q, retyped(q.equation, false, 2), out);
+    markTypedEquation(right, retyped(right, false, 2), out);
     ASSERT_EQ(out.str().substr(0, 44),
               "Close; the coefficients can be divided by 2;")
         << out.str();

@@ -1,6 +1,7 @@
 cmake_minimum_required(VERSION 3.16)  # sets policies for -P mode
-# cmake -DTEMPLATE=.. -DCSS=.. -DAPP_JS=.. -DCORE_JS=.. -DOUT=.. -P assemble.cmake
-# Inlines CSS and both scripts into the HTML template -> one self-contained file.
+# cmake -DTEMPLATE=.. -DCSS=.. -DAPP_JS="a.js|b.js" -DCORE_JS=.. -DOUT=.. -P assemble.cmake
+# Inlines CSS, the core and the page's scripts (in the order given, one after
+# the other) into the HTML template -> one self-contained file.
 foreach(v TEMPLATE CSS APP_JS CORE_JS OUT)
   if(NOT DEFINED ${v})
     message(FATAL_ERROR "assemble.cmake: -D${v}=... missing")
@@ -10,7 +11,12 @@ endforeach()
 file(READ "${TEMPLATE}" page)
 file(READ "${CSS}" css)
 file(READ "${CORE_JS}" core_js)
-file(READ "${APP_JS}" app_js)
+set(app_js "")
+string(REPLACE "|" ";" app_scripts "${APP_JS}")
+foreach(script IN LISTS app_scripts)
+  file(READ "${script}" text)
+  string(APPEND app_js "${text}")
+endforeach()
 
 # Inside <script>, the HTML parser ends the element at "</script" (any case) and
 # "<!--" ... "<script" switches it into the double-escaped state. In JS source

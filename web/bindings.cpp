@@ -1,24 +1,25 @@
-// The core as plain functions for the browser page. The page runs its own
-// dialogue and only renders what these return: texts as data, never
-// chemistry of its own. Seeds cross as decimal text, since a JavaScript
-// number holds integers exactly only up to 2^53.
+// The core as plain functions and two session classes for the browser page.
+// The page runs its own dialogue and only renders what these return: texts
+// as data, never chemistry of its own. Seeds cross as decimal text, since a
+// JavaScript number holds integers exactly only up to 2^53.
 #include <emscripten/bind.h>
 #include <emscripten/val.h>
 
 #include <charconv>
-#include <cstddef>
 #include <cstdint>
-#include <iterator>
+#include <limits>
+#include <optional>
 #include <sstream>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "chance.h"
+#include "drill_session.h"
 #include "drill_sheet.h"
+#include "formats.h"
 #include "ion.h"
-#include "question.h"
-#include "questions.h"
+#include "menu.h"
+#include "quiz_session.h"
 #include "quiz_sheet.h"
 #include "reveal.h"
 
@@ -26,19 +27,17 @@ using emscripten::val;
 
 namespace {
 
-// The quiz question awaiting its answer.
-Question asked;
-
-// Decimal digits only, as the command line takes them; false for anything
-// else, an empty text or a number beyond 64 bits.
-bool parseSeed(const std::string& text, std::uint64_t& seed) {
+// Decimal digits only, as the command line takes them; nothing for
+// anything else, an empty text or a number beyond 64 bits.
+std::optional<std::uint64_t> parseSeed(const std::string& text) {
+  std::uint64_t seed = 0;
   const char* end = text.data() + text.size();
   const auto [stop, error] = std::from_chars(text.data(), end, seed);
-  return error == std::errc() && stop == end;
+  if (error != std::errc() || stop != end || text.empty()) return std::nullopt;
+  return seed;
 }
 
-template <std::size_t N>
-val namesOf(const std::string_view (&names)[N]) {
+val namesOf(const std::vector<std::string_view>& names) {
   val list = val::array();
   for (const std::string_view name : names) {
     list.call<void>("push", std::string(name));
@@ -63,116 +62,145 @@ val linesOf(const std::vector<SheetLine>& lines) {
   return out;
 }
 
-// A worksheet reseeds the shared generator; the session it is printed from
-// must go on with the questions it would have asked.
-class KeepChance {
- public:
-  KeepChance() : saved_(chance_detail::generator()) {}
-  ~KeepChance() { chance_detail::generator() = saved_; }
-  KeepChance(const KeepChance&) = delete;
-  KeepChance& operator=(const KeepChance&) = delete;
-
- private:
-  Pcg32 saved_;
-};
+// The seed as the console writes it ("42" for "042"), or an empty text for
+// one that is no seed.
+std::string canonicalSeed(const std::string& text) {
+  const std::optional<std::uint64_t> seed = parseSeed(text);
+  return seed ? std::to_string(*seed) : std::string();
+}
 
 std::string freshSeedText() { return std::to_string(freshSeed()); }
 
-// Restarts the questions from `seedText` and returns the seed as the
-// console writes it ("42" for "042"); for a text that is no seed, changes
-// nothing and returns an empty text.
-std::string startSession(const std::string& seedText) {
-  std::uint64_t seed = 0;
-  if (!parseSeed(seedText, seed)) return {};
-  seedChance(seed);
-  return std::to_string(seed);
-}
-
-// The next drill question of type `choice` (0 random): its reactants, the
-// answer as the drill reveals it, and the formula equations apart, so the
-// page can show or hide them.
-val nextReaction(unsigned choice) {
-  const Reaction r = drawReaction(nextType(choice, reactionTypes));
-  const QuestionTexts t = compose(r);
+// The words the page shares with the console programs.
+val texts() {
   val out = val::object();
-  out.set("question", richOf(questionLine(r, t)));
-  out.set("answer", linesOf(answerLines(r, t)));
-  out.set("equations", linesOf(formulaLines(r)));
+  out.set("drillIntro", std::string(drillIntro));
+  out.set("drillHint", std::string(drillHint));
+  out.set("quizIntro", std::string(quizIntro));
+  out.set("quizHint", std::string(quizHint));
+  out.set("menuQuestion", std::string(menuQuestion));
+  out.set("maxSheetQuestions", maxSheetQuestions);
+  out.set("maxSeed", std::to_string(std::numeric_limits<std::uint64_t>::max()));
   return out;
 }
 
-// The next quiz question of type `choice` (0 random), kept for marking.
-val nextQuizQuestion(unsigned choice) {
-  asked = drawQuestion(nextType(choice, std::size(questionTypeNames) - 1));
-  val out = val::object();
-  out.set("question", questionLine(asked));
-  out.set("prompt", std::string(answerPrompt(asked)));
-  return out;
-}
+// The drill session of one seed and type, for the page to hold.
+// REQUIRES: a seed canonicalSeed takes, and a type from 0 to reactionTypes.
+class PageDrill {
+ public:
+  PageDrill(const std::string& seed, unsigned type)
+      : session_(parseSeed(seed).value_or(0), type) {}
 
-// The verdict on `answer` to the question asked last, without its line
-// break, and whether it was fully right.
-val markQuizAnswer(const std::string& answer) {
-  std::ostringstream verdict;
-  const bool right = markAnswer(asked, answer, verdict);
-  std::string text = verdict.str();
-  if (!text.empty() && text.back() == '\n') text.pop_back();
-  val out = val::object();
-  out.set("correct", right);
-  out.set("verdict", text);
-  return out;
+  // The next question: its reactants, the answer as the drill reveals it,
+  // and the formula equations apart, so the page can show or hide them.
+  val next() {
+    const Revealed shown = reveal(session_.next(), true);
+    val out = val::object();
+    out.set("question", richOf(shown.question));
+    out.set("answer", linesOf(shown.answer));
+    out.set("equations", linesOf(shown.equations));
+    return out;
+  }
+
+ private:
+  DrillSession session_;
+};
+
+// The quiz session of one seed and type, and the question it asked last.
+// REQUIRES: a seed canonicalSeed takes, and a type from 0 to questionTypes.
+class PageQuiz {
+ public:
+  PageQuiz(const std::string& seed, unsigned type)
+      : session_(parseSeed(seed).value_or(0), type) {}
+
+  val next() {
+    asked_ = session_.next();
+    val out = val::object();
+    out.set("question", asked_.line);
+    out.set("prompt", std::string(asked_.prompt));
+    return out;
+  }
+
+  // The verdict on `answer` to the question asked last, without its line
+  // break, and whether it was fully right; or, for quit, that the quiz ends.
+  val mark(const std::string& answer) {
+    val out = val::object();
+    out.set("quit", isQuit(answer));
+    if (isQuit(answer)) return out;
+    std::ostringstream verdict;
+    out.set("correct", asked_.mark(answer, verdict));
+    std::string text = verdict.str();
+    if (!text.empty() && text.back() == '\n') text.pop_back();
+    out.set("verdict", text);
+    return out;
+  }
+
+ private:
+  QuizSession session_;
+  QuizQuestion asked_;
+};
+
+std::string score(std::uint32_t correct, std::uint32_t answered) {
+  return scoreLine(correct, answered);
 }
 
 // The HTML worksheets, as `--worksheet --format html` writes them; empty
-// for a bad seed or type.
+// for a bad seed, type or count.
 std::string drillSheet(const std::string& seedText, unsigned choice,
                        std::uint32_t count, bool formulas) {
-  std::uint64_t seed = 0;
-  if (!parseSeed(seedText, seed) || choice > reactionTypes) return {};
-  const KeepChance keep;
-  return drillWorksheet(seed, choice, count, formulas, SheetFormat::html);
+  const std::optional<std::uint64_t> seed = parseSeed(seedText);
+  if (!seed || choice > reactionTypes || count == 0 ||
+      count > maxSheetQuestions) {
+    return {};
+  }
+  return drillWorksheet(*seed, choice, count, formulas, *findFormat("html"));
 }
 
 std::string quizSheet(const std::string& seedText, unsigned choice,
                       std::uint32_t count) {
-  std::uint64_t seed = 0;
-  if (!parseSeed(seedText, seed) || choice >= std::size(questionTypeNames)) {
+  const std::optional<std::uint64_t> seed = parseSeed(seedText);
+  if (!seed || choice > questionTypes || count == 0 ||
+      count > maxSheetQuestions) {
     return {};
   }
-  const KeepChance keep;
-  return quizWorksheet(seed, choice, count, SheetFormat::html);
+  return quizWorksheet(*seed, choice, count, *findFormat("html"));
 }
 
 // Asks and marks a question of every type once, so that the browser
 // compiles their code while the first question is read rather than when a
-// later one is asked; the session's questions stay as they were.
+// later one is asked.
 void prepare() {
-  const KeepChance keep;
-  const Question pending = asked;
-  for (unsigned type = 1; type <= reactionTypes; ++type) nextReaction(type);
-  for (unsigned type = 1; type < std::size(questionTypeNames); ++type) {
-    nextQuizQuestion(type);
-    markQuizAnswer(rightAnswer(asked));
-    markQuizAnswer("x");
+  for (unsigned type = 1; type <= reactionTypes; ++type) {
+    PageDrill("0", type).next();
   }
-  asked = pending;
+  for (unsigned type = 1; type <= questionTypes; ++type) {
+    PageQuiz quiz("0", type);
+    quiz.next();
+    quiz.mark("x");
+  }
 }
 
-val reactionTypeList() { return namesOf(reactionTypeNames); }
-val questionTypeList() { return namesOf(questionTypeNames); }
+val reactionTypeList() { return namesOf(reactionTypeMenu()); }
+val questionTypeList() { return namesOf(questionTypeMenu()); }
 
 }  // namespace
 
 EMSCRIPTEN_BINDINGS(reaction_drill) {
   initIons();
+  emscripten::function("texts", &texts);
   emscripten::function("reactionTypeNames", &reactionTypeList);
   emscripten::function("questionTypeNames", &questionTypeList);
   emscripten::function("freshSeed", &freshSeedText);
-  emscripten::function("startSession", &startSession);
-  emscripten::function("nextReaction", &nextReaction);
-  emscripten::function("nextQuizQuestion", &nextQuizQuestion);
-  emscripten::function("markQuizAnswer", &markQuizAnswer);
-  emscripten::function("prepare", &prepare);
+  emscripten::function("canonicalSeed", &canonicalSeed);
+  emscripten::function("scoreLine", &score);
   emscripten::function("drillWorksheet", &drillSheet);
   emscripten::function("quizWorksheet", &quizSheet);
+  emscripten::function("prepare", &prepare);
+  emscripten::class_<PageDrill>("DrillSession")
+      .constructor<const std::string&, unsigned>()
+      .function("next", &PageDrill::next);
+  emscripten::class_<PageQuiz>("QuizSession")
+      .constructor<const std::string&, unsigned>()
+      .function("next", &PageQuiz::next)
+      .function("mark", &PageQuiz::mark);
 }

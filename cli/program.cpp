@@ -1,0 +1,27 @@
+#include "program.h"
+
+#include <iostream>
+
+#include "chance.h"
+#include "ion.h"
+#include "standard_input.h"
+
+int runSession(const ProgramInfo& program, const SessionOptions& session,
+               const SheetWriter& sheet, const SessionDialogue& dialogue) {
+  if (const OptionError wrong = checkSession(session)) {
+    return usageError(program, std::cerr, *wrong);
+  }
+  initIons();
+  const std::uint64_t seed = session.seed ? *session.seed : freshSeed();
+  if (session.worksheet) {
+    const SheetFormat& format =
+        session.format != nullptr ? *session.format : defaultFormat();
+    std::cout << sheet(seed, session.type.value_or(0),
+                       session.count.value_or(defaultSheetQuestions), format);
+    return std::cout.flush() ? 0 : 1;
+  }
+  return runOnStandardStreams(program.name,
+                              [&](std::istream& in, std::ostream& out) {
+                                return dialogue(in, out, seed);
+                              });
+}

@@ -1,0 +1,71 @@
+// The options that shape a session of either program: the seed, a fixed
+// question type, the number of questions, and a printable worksheet in
+// place of the dialogue. Each program's option table takes them with
+// sessionOptions, for its own settings, which hold a SessionOptions as
+// `session` and their highest question type as `types`.
+#ifndef REACTION_DRILL_CLI_SESSION_OPTIONS_H_
+#define REACTION_DRILL_CLI_SESSION_OPTIONS_H_
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "formats.h"
+#include "options.h"
+
+struct SessionOptions {
+  std::optional<std::uint64_t> seed;   // none: a fresh one
+  std::optional<std::uint32_t> type;   // none: ask with the menu
+  std::optional<std::uint32_t> count;  // none: until input ends
+  bool worksheet = false;
+  const SheetFormat* format = nullptr;  // only with a worksheet
+};
+
+// `text` as a number from 0 to `highest`: decimal digits only, no sign,
+// blank or base prefix. Nothing if it is not one.
+std::optional<std::uint64_t> decimal(std::string_view text,
+                                     std::uint64_t highest);
+
+OptionError readSeed(SessionOptions& s, std::string_view value);
+OptionError readType(SessionOptions& s, std::string_view value,
+                     std::uint32_t highest);
+OptionError readCount(SessionOptions& s, std::string_view value);
+OptionError readFormat(SessionOptions& s, std::string_view value);
+
+// What is wrong with the options taken together, or nothing.
+OptionError checkSession(const SessionOptions& s);
+
+// The usage lines of the session options; `counted` is what --count counts.
+struct SessionHelp {
+  std::string seed, type, count, worksheet, format;
+};
+SessionHelp sessionHelp(std::uint32_t types, std::string_view counted);
+
+// The rows of the session options in the option table of `Settings`.
+template <typename Settings>
+std::vector<Option<Settings>> sessionOptions(std::string_view counted) {
+  SessionHelp help = sessionHelp(Settings::types, counted);
+  return {
+      {"seed", 's', "N", std::move(help.seed),
+       [](Settings& s, std::string_view v) { return readSeed(s.session, v); }},
+      {"type", 't', "T", std::move(help.type),
+       [](Settings& s, std::string_view v) {
+         return readType(s.session, v, Settings::types);
+       }},
+      {"count", 'n', "N", std::move(help.count),
+       [](Settings& s, std::string_view v) { return readCount(s.session, v); }},
+      {"worksheet", 'w', "", std::move(help.worksheet),
+       [](Settings& s, std::string_view /*v*/) {
+         s.session.worksheet = true;
+         return OptionError();
+       }},
+      {"format", 0, "F", std::move(help.format),
+       [](Settings& s, std::string_view v) {
+         return readFormat(s.session, v);
+       }},
+  };
+}
+
+#endif  // REACTION_DRILL_CLI_SESSION_OPTIONS_H_

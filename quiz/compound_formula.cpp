@@ -1,0 +1,25 @@
+// 2. The formula of a compound: "Compound: aluminium sulphate",
+// "Al2(SO4)3".
+#include "compound_question.h"
+#include "equation_html.h"
+#include "quiz_kinds.h"
+
+namespace {
+
+QuizQuestion ask(const Ion& cation, const Ion& anion) {
+  const std::string formula = makeFormula(cation, anion);
+  return {compoundLine(cation, anion),
+          "Formula:",
+          {formula, htmlFormula(formula)},
+          [cation, anion](std::string_view answer, std::ostream& out) {
+            return getResponse(cation, anion, answer, out);
+          }};
+}
+
+}  // namespace
+
+QuizQuestion drawCompoundFormula() {
+  const auto [cation, anion] =
+      drawCompound([](const Ion&, const Ion&) { return true; });
+  return ask(cation, anion);
+}

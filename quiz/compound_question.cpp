@@ -1,0 +1,14 @@
+#include "compound_question.h"
+
+#include <algorithm>
+
+bool hidesItsCharge(const Ion& i) {
+  return !namesItsCharge(i) &&
+         std::any_of(ion.begin(), ion.end(), [&i](const Ion& other) {
+           return other.formula == i.formula && other.valency != i.valency;
+         });
+}
+
+std::string compoundLine(const Ion& cation, const Ion& anion) {
+  return "Compound: " + cation.name + " " + anion.name;
+}

@@ -1,0 +1,25 @@
+// 1. The formula of one ion, with its charge: "Ion: beryllium", "Be2+".
+#include "compound_question.h"
+#include "equation_html.h"
+#include "quiz_kinds.h"
+
+namespace {
+
+Ion draw() {
+  Ion i = randomIon();
+  while (hidesItsCharge(i)) i = randomIon();
+  return i;
+}
+
+QuizQuestion ask(const Ion& i) {
+  return {"Ion: " + i.name,
+          "Formula:",
+          {i.makeFormula(), htmlFormula(i.formula, signedCharge(i))},
+          [i](std::string_view answer, std::ostream& out) {
+            return i.getResponse(answer, out);
+          }};
+}
+
+}  // namespace
+
+QuizQuestion drawIonFormula() { return ask(draw()); }

@@ -1,0 +1,71 @@
+// The kinds of quiz question, each in a file of its own that holds all of
+// it: what it draws, what it asks, the right answer and how a typed answer
+// is marked. The table at the end is the one place that lists them; the
+// dialogue, the worksheets and the browser page take the count and the
+// names from it.
+#ifndef REACTION_DRILL_QUIZ_QUIZ_KINDS_H_
+#define REACTION_DRILL_QUIZ_QUIZ_KINDS_H_
+
+#include <functional>
+#include <iterator>
+#include <ostream>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "rich.h"
+
+// Marks a typed answer: writes one verdict line to `out` and returns true
+// only for a fully right answer.
+using Marker = std::function<bool(std::string_view answer, std::ostream& out)>;
+
+// One question as the student meets it.
+struct QuizQuestion {
+  std::string line;         // what is asked: "Ion: beryllium"
+  std::string_view prompt;  // what the answer is asked for with: "Formula:"
+  Rich answer;              // the right answer, as the verdicts name it
+  Marker mark;
+  bool roomToWrite = false;  // a worksheet leaves room for a long answer
+};
+
+// Each kind draws a fresh question, defined in its own file.
+QuizQuestion drawIonFormula();
+QuizQuestion drawCompoundFormula();
+QuizQuestion drawSolubility();
+QuizQuestion drawFormulaEquation();
+QuizQuestion drawNetIonicEquation();
+
+struct QuizKind {
+  std::string_view name;  // as the quiz's menu lists it
+  QuizQuestion (*draw)();
+};
+
+// The kinds of question, numbered from 1 as the menu lists them.
+// clang-format off
+inline constexpr QuizKind quizKinds[] = {
+    // menu name                      draw
+    {"ion formulas (with charge)",    drawIonFormula},
+    {"compound formulas",             drawCompoundFormula},
+    {"solubility of compounds",       drawSolubility},
+    {"formula equations",             drawFormulaEquation},
+    {"net ionic equations",           drawNetIonicEquation},
+};
+// clang-format on
+
+// The number of kinds; they are numbered 1 to questionTypes.
+inline constexpr unsigned questionTypes = std::size(quizKinds);
+
+// "random", then the name of every kind, as the menu numbers them from 0.
+std::vector<std::string_view> questionTypeMenu();
+
+// A fresh question of kind `type`.
+// REQUIRES: 1 <= type <= questionTypes; the ion catalogue is filled.
+inline QuizQuestion drawQuestion(unsigned type) {
+  return quizKinds[type - 1].draw();
+}
+
+// What the student sees: the question line, then the prompt for the answer
+// and a blank, without a line break.
+std::string promptFor(const QuizQuestion& q);
+
+#endif  // REACTION_DRILL_QUIZ_QUIZ_KINDS_H_

@@ -1,0 +1,42 @@
+// A quiz session: the questions of one seed and one choice of kind, in the
+// order the dialogue, the worksheet and the browser page all ask them, and
+// the words the quiz says around them.
+#ifndef REACTION_DRILL_QUIZ_QUIZ_SESSION_H_
+#define REACTION_DRILL_QUIZ_QUIZ_SESSION_H_
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "menu.h"
+#include "quiz_kinds.h"
+
+inline constexpr std::string_view quizIntro =
+    "Write the formula, given the name.";
+inline constexpr std::string_view quizHint =
+    "Type each answer and press enter; type quit to finish.";
+
+// "quit" in any letter case, with spaces or tabs around it, which ends the
+// quiz. A line as long as the console keeps (maxLineKept) may have been
+// cut, and is never quit.
+bool isQuit(std::string_view answer);
+
+// "Score: 3 of 5 correct".
+std::string scoreLine(std::uint32_t correct, std::uint32_t answered);
+
+class QuizSession {
+ public:
+  // The session of `seed` with `choice`: a kind from 1 to questionTypes, or
+  // 0 for a fresh random kind every question.
+  // REQUIRES: choice <= questionTypes; the ion catalogue is filled.
+  QuizSession(std::uint64_t seed, unsigned choice);
+
+  // The next question. Its draws come from the session's own generator,
+  // whatever else draws in between.
+  QuizQuestion next();
+
+ private:
+  SessionDraws draws_;
+};
+
+#endif  // REACTION_DRILL_QUIZ_QUIZ_SESSION_H_

@@ -1,0 +1,23 @@
+// 1. An acid and a hydroxide or oxide: salt and water.
+// Reactants: the acid's anion, the base's cation, hydroxide or oxide.
+#include "neutralisation.h"
+
+namespace {
+
+Reactants draw() { return drawNeutralisation(role::baseNoCarbonate); }
+
+void everyDraw(const std::function<void(const Reactants&)>& visit) {
+  everyNeutralisation(role::baseNoCarbonate, visit);
+}
+
+QuestionTexts compose(const Reactants& r) {
+  return neutralisationTexts(r, "acid + base -> salt + water", "water");
+}
+
+FormulaEquations formulas(const Reactants& r) {
+  return neutralisationEquations(r, terms::water());
+}
+
+}  // namespace
+
+const ReactionKind acidBase = {draw, compose, formulas, everyDraw};

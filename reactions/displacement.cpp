@@ -1,0 +1,83 @@
+// 7. A metal put into the solution of another metal's salt.
+// Reactants: the free metal, then the dissolved salt's metal (a different
+// element) and anion.
+#include "elements.h"
+#include "solutions.h"
+#include "terms.h"
+#include "words.h"
+
+namespace {
+
+bool isOtherMetal(const Ion& dissolved, const Ion& free) {
+  return dissolved.formula != free.formula;
+}
+
+// Only a more reactive metal displaces another.
+bool displaces(const Ion& metal, const Ion& dissolved) {
+  return reactivity(metal.formula) > reactivity(dissolved.formula);
+}
+
+Reactants draw() {
+  Ion rp = rankedMetal();
+  Ion ep = rankedMetal();
+  while (!isOtherMetal(ep, rp)) ep = rankedMetal();
+  Ion en = randomNeg();
+  while (!isDrawnDissolved(ep, en)) en = randomNeg();
+  return reactantsOf(std::move(rp), std::move(ep), std::move(en));
+}
+
+void everyDraw(const std::function<void(const Reactants&)>& visit) {
+  forEachIon(isRankedMetal, [&](const Ion& rp) {
+    forEachIon(isRankedMetal, [&](const Ion& ep) {
+      if (!isOtherMetal(ep, rp)) return;
+      forEachIon(role::anion, [&](const Ion& en) {
+        if (isDrawnDissolved(ep, en)) visit({{rp, ep, en}, {}});
+      });
+    });
+  });
+}
+
+QuestionTexts compose(const Reactants& r) {
+  const Ion& rp = r.ions[0];
+  const Ion& ep = r.ions[1];
+  const Ion& en = r.ions[2];
+  QuestionTexts t;
+  t.qtype = "single displacement reaction";
+  t.question = words::metal(rp) + " + " + words::compound(ep, en) + " solution";
+  if (!displaces(rp, ep)) {
+    words::noReaction(
+        t, rp.name + " is not reactive enough to displace " + ep.name);
+    return t;
+  }
+  t.products = words::metal(ep) + " + " + words::compound(rp, en);
+  // The anion is a spectator unless it leaves the solution in the new salt;
+  // a salt the rules cannot tell counts as dissolved.
+  if (isSolubleChar(rp, en) == insoluble) {
+    t.ionic = words::equation(
+        words::metal(rp) + " + " + words::ions(ep) + " + " + words::ions(en),
+        t.products);
+  } else {
+    t.ionic = words::equation(words::metal(rp) + " + " + words::ions(ep),
+                              words::metal(ep) + " + " + words::ions(rp));
+  }
+  return t;
+}
+
+FormulaEquations formulas(const Reactants& r) {
+  const Ion& rp = r.ions[0];
+  const Ion& ep = r.ions[1];
+  const Ion& en = r.ions[2];
+  std::vector<Term> reactants =
+      terms::side(terms::metal(rp), terms::compound(ep, en, State::aqueous));
+  if (!displaces(rp, ep)) return terms::noReaction(std::move(reactants));
+  // A new salt with no rule counts as dissolved.
+  return terms::derive(
+      {std::move(reactants),
+       terms::side(
+           terms::metal(ep),
+           terms::compound(rp, en, terms::dissolvedUnlessInsoluble(rp, en)))});
+}
+
+}  // namespace
+
+const ReactionKind displacement = {draw, compose, formulas, everyDraw};

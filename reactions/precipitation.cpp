@@ -1,0 +1,103 @@
+// 6. Two salt solutions mixed: a precipitate, or none.
+// Reactants: the cation and anion of salt A, then of salt B, which shares
+// neither ion formula with salt A.
+#include "solutions.h"
+#include "terms.h"
+#include "words.h"
+
+namespace {
+
+// Salt B must bring a new cation and a new anion, or nothing can exchange.
+// Iron(II) and iron(III) share the formula Fe, so they count as the same.
+bool canExchangeIons(const Ion& ap, const Ion& an, const Ion& bp,
+                     const Ion& bn) {
+  return bp.formula != ap.formula && bn.formula != an.formula;
+}
+
+// A fresh draw of `rp`, then `rn`, until their salt is drawn dissolved.
+void drawDissolvedSalt(Ion& rp, Ion& rn) {
+  do {
+    rp = randomPos();
+    rn = randomNeg();
+  } while (!isDrawnDissolved(rp, rn));
+}
+
+Reactants draw() {
+  Reactants r{std::vector<Ion>(4), {}};
+  drawDissolvedSalt(r.ions[0], r.ions[1]);
+  do {
+    drawDissolvedSalt(r.ions[2], r.ions[3]);
+  } while (!canExchangeIons(r.ions[0], r.ions[1], r.ions[2], r.ions[3]));
+  return r;
+}
+
+void everyDraw(const std::function<void(const Reactants&)>& visit) {
+  std::vector<std::pair<Ion, Ion>> salts;
+  forEachIon(role::cation, [&](const Ion& p) {
+    forEachIon(role::anion, [&](const Ion& n) {
+      if (isDrawnDissolved(p, n)) salts.emplace_back(p, n);
+    });
+  });
+  for (const auto& [ap, an] : salts) {
+    for (const auto& [bp, bn] : salts) {
+      if (canExchangeIons(ap, an, bp, bn)) visit({{ap, an, bp, bn}, {}});
+    }
+  }
+}
+
+QuestionTexts compose(const Reactants& r) {
+  const Ion& ap = r.ions[0];
+  const Ion& an = r.ions[1];
+  const Ion& bp = r.ions[2];
+  const Ion& bn = r.ions[3];
+  QuestionTexts t;
+  t.qtype = "precipitation reaction";
+  t.question = words::compound(ap, an) + " solution + " +
+               words::compound(bp, bn) + " solution";
+  t.products = words::compound(ap, bn) + " + " + words::compound(bp, an);
+  // A new salt the rules cannot tell counts as a precipitate.
+  const bool apbnsol = isSolubleChar(ap, bn) == soluble;
+  const bool bpansol = isSolubleChar(bp, an) == soluble;
+  if (apbnsol && bpansol) {
+    t.qtype = "salt + salt with no precipitate";
+    t.ionic = "NO REACTION (all spectator ions)";
+  } else if (apbnsol) {
+    t.ionic = words::equation(words::ions(an) + " + " + words::ions(bp),
+                              words::compound(bp, an));
+  } else if (bpansol) {
+    t.ionic = words::equation(words::ions(ap) + " + " + words::ions(bn),
+                              words::compound(ap, bn));
+  } else {
+    words::Side all;
+    all.add(words::ions(ap))
+        .add(words::ions(an))
+        .add(words::ions(bp))
+        .add(words::ions(bn));
+    t.ionic = words::equation(all.text(), t.products);
+  }
+  return t;
+}
+
+FormulaEquations formulas(const Reactants& r) {
+  const Ion& ap = r.ions[0];
+  const Ion& an = r.ions[1];
+  const Ion& bp = r.ions[2];
+  const Ion& bn = r.ions[3];
+  // The reactants are solutions; a new salt with no rule counts as a
+  // precipitate.
+  std::vector<Term> reactants =
+      terms::side(terms::compound(ap, an, State::aqueous),
+                  terms::compound(bp, bn, State::aqueous));
+  const State apbn = terms::dissolvedIfSoluble(ap, bn);
+  const State bpan = terms::dissolvedIfSoluble(bp, an);
+  if (apbn == State::aqueous && bpan == State::aqueous) {
+    return terms::noReaction(std::move(reactants));
+  }
+  return terms::derive(
+      {std::move(reactants), terms::side(terms::compound(ap, bn, apbn),
+                                         terms::compound(bp, an, bpan))});
+}
+
+}  // namespace
+
+const ReactionKind precipitation = {draw, compose, formulas, everyDraw};

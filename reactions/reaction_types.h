@@ -1,0 +1,132 @@
+// The eight reaction types of the drill, each in a file of its own that
+// holds all of it: what it draws (and redraws), the words of its answer and
+// the terms of its formula equations. The table at the end is the one place
+// that lists them; the drill, the quiz, the worksheets, the bench and the
+// browser page take the count and the names from it.
+#ifndef REACTION_DRILL_REACTIONS_REACTION_TYPES_H_
+#define REACTION_DRILL_REACTIONS_REACTION_TYPES_H_
+
+#include <cstddef>
+#include <functional>
+#include <iterator>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "equation.h"
+#include "ion.h"
+
+// The reactants of one question: the ions it names, in the order its type
+// lists them, and the numbers it draws (the atoms of a fuel).
+struct Reactants {
+  std::vector<Ion> ions;
+  std::vector<int> counts;
+};
+
+// Reactants of `ions`, moved in, in the order given.
+template <typename... Ions>
+Reactants reactantsOf(Ions&&... ions) {
+  Reactants r;
+  r.ions.reserve(sizeof...(ions));
+  (r.ions.push_back(std::forward<Ions>(ions)), ...);
+  return r;
+}
+
+// The four texts of one question, as a reaction type writes them.
+struct QuestionTexts {
+  std::string question;  // the reactants in words
+  std::string qtype;     // the reaction-type caption, or why nothing reacts
+  std::string products;  // every product, spectators included
+  std::string ionic;     // the net ionic answer, or a no-reaction text
+};
+
+// The texts of a question that hold formulas, in HTML.
+struct FormulaHtml {
+  std::string question;
+  std::string ionic;
+};
+
+struct FormulaEquations {
+  Equation formula;                  // balanced, or "reactants -> no reaction"
+  std::optional<Equation> complete;  // only when a term dissolves into ions
+  std::optional<Equation> net;       // present exactly when `complete` is
+};
+
+// What a reaction type does. Drawing takes its ions at random from the
+// catalogue by rejection, in a fixed order, so that a seed reproduces a
+// question; everything else is pure.
+struct ReactionKind {
+  Reactants (*draw)();
+  // The four texts; `reactants` as draw gives them.
+  QuestionTexts (*compose)(const Reactants& reactants);
+  // The balanced formula equation, with its ionic equations where anything
+  // dissolves into ions.
+  FormulaEquations (*formulas)(const Reactants& reactants);
+  // Hands `visit` every set of reactants that draw can give, each once,
+  // through the same rules draw applies.
+  void (*everyDraw)(const std::function<void(const Reactants&)>& visit);
+  // The question and the ionic answer in HTML, for a type whose texts hold
+  // formulas; null where both are words.
+  FormulaHtml (*html)(const Reactants& reactants) = nullptr;
+};
+
+// Each type's kind, defined in its own file.
+extern const ReactionKind acidBase;
+extern const ReactionKind acidCarbonate;
+extern const ReactionKind acidMetal;
+extern const ReactionKind waterMetal;
+extern const ReactionKind metalNonmetal;
+extern const ReactionKind precipitation;
+extern const ReactionKind displacement;
+extern const ReactionKind combustion;
+
+struct ReactionType {
+  std::string_view name;  // as the drill's menu lists it
+  const ReactionKind* kind;
+};
+
+// The reaction types, numbered from 1 in the order they are taught.
+// clang-format off
+inline constexpr ReactionType reactionTypeTable[] = {
+    // menu name                        kind
+    {"acid + base",                     &acidBase},
+    {"acid + carbonate",                &acidCarbonate},
+    {"acid + reactive metal",           &acidMetal},
+    {"water + reactive metal",          &waterMetal},
+    {"metal + nonmetal -> salt",        &metalNonmetal},
+    {"precipitation",                   &precipitation},
+    {"single displacement",             &displacement},
+    {"combustion (burning in air)",     &combustion},
+};
+// clang-format on
+
+// The number of reaction types; they are numbered 1 to reactionTypes.
+inline constexpr unsigned reactionTypes = std::size(reactionTypeTable);
+
+// The type numbered `type`. REQUIRES: 1 <= type <= reactionTypes.
+inline const ReactionType& reactionType(unsigned type) {
+  return reactionTypeTable[type - 1];
+}
+
+// "random", then the name of every type, as the menu numbers them from 0.
+std::vector<std::string_view> reactionTypeMenu();
+
+// The reactants of one question, and its type.
+struct Reaction {
+  unsigned type = 1;  // 1 to reactionTypes
+  Reactants reactants;
+};
+
+// Draws the reactants of a question of reaction type `type`.
+// REQUIRES: 1 <= type <= reactionTypes; the ion catalogue is filled.
+Reaction drawReaction(unsigned type);
+
+// The four texts of a drawn reaction.
+QuestionTexts compose(const Reaction& r);
+
+// The formula equations of a drawn reaction.
+FormulaEquations formulaEquations(const Reaction& r);
+
+#endif  // REACTION_DRILL_REACTIONS_REACTION_TYPES_H_

@@ -1,0 +1,164 @@
+// The ion record and the catalogue of the 39 ions the drill knows, in the
+// order the random selectors draw them, with the hydrogen ion that acids
+// give and the catalogue does not draw.
+#ifndef REACTION_DRILL_SHARED_ION_CATALOGUE_H_
+#define REACTION_DRILL_SHARED_ION_CATALOGUE_H_
+
+#include <cstdint>
+#include <iostream>
+#include <iterator>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "chance.h"
+
+// One ion, simple or polyatomic, cation or anion. A plain value: copy it
+// freely; nothing keeps a reference into the catalogue.
+struct Ion {
+  std::string name;          // in words, lower case: "iron(III)", "ammonium"
+  bool sign = false;         // true for an anion
+  std::string formula;       // without charge: "Fe", "SO4", "NH4"
+  std::int16_t valency = 1;  // magnitude of the charge: 1, 2 or 3
+  bool polyatomic = false;   // a group ion such as "SO4"
+  std::string acidname;      // "hydrochloric" for chloride; empty if no acid
+
+  Ion() = default;
+  // The argument order is not the field order: formula comes second.
+  Ion(std::string n, std::string f, bool s, std::int16_t v, bool p,
+      std::string a)
+      : name(std::move(n)),
+        sign(s),
+        formula(std::move(f)),
+        valency(v),
+        polyatomic(p),
+        acidname(std::move(a)) {}
+
+  // The formula with its charge: "SO42-", "Na+", "Br-".
+  [[nodiscard]] std::string makeFormula() const;
+  // The charge alone: "2-", "3+", "-", "+".
+  [[nodiscard]] std::string getSuperscript() const;
+  // This ion's subscript in the compound it forms with `other`.
+  [[nodiscard]] int getSubscript(const Ion& other) const;
+  // Marks `input` as this ion's formula with charge; writes one verdict line
+  // to `out` and returns true only when the answer is exactly right.
+  bool getResponse(std::string_view input, std::ostream& out = std::cout) const;
+};
+
+// The charge with its sign: -2 for sulphate, +3 for aluminium.
+inline int signedCharge(const Ion& i) {
+  return i.sign ? -i.valency : i.valency;
+}
+
+namespace chemistry {
+
+struct CatalogueRow {
+  std::string_view name;
+  std::string_view formula;
+  bool sign;
+  std::int16_t valency;
+  bool polyatomic;
+  std::string_view acidname;
+};
+
+inline constexpr bool anion = true;
+inline constexpr bool cation = false;
+inline constexpr bool group = true;
+inline constexpr bool single = false;
+
+// The ions the drill knows, in catalogue order. Positions matter: the random
+// selectors draw a position.
+// clang-format off
+inline constexpr CatalogueRow ionCatalogue[] = {
+    // name          formula sign     valency  polyatomic  acid name
+    {"bromide",      "Br",   anion,   1,       single,     "hydrobromic"},
+    {"barium",       "Ba",   cation,  2,       single,     ""},
+    {"iodide",       "I",    anion,   1,       single,     "hydroiodic"},
+    {"manganese",    "Mn",   cation,  2,       single,     ""},
+    {"iron",         "Fe",   cation,  2,       single,     ""},
+    {"iron(II)",     "Fe",   cation,  2,       single,     ""},
+    {"iron(III)",    "Fe",   cation,  3,       single,     ""},
+    {"copper",       "Cu",   cation,  2,       single,     ""},
+    {"copper(II)",   "Cu",   cation,  2,       single,     ""},
+    {"copper(III)",  "Cu",   cation,  3,       single,     ""},
+    {"cobalt",       "Co",   cation,  2,       single,     ""},
+    {"nickel",       "Ni",   cation,  2,       single,     ""},
+    {"zinc",         "Zn",   cation,  2,       single,     ""},
+    {"cadmium",      "Cd",   cation,  2,       single,     ""},
+    {"tin(II)",      "Sn",   cation,  2,       single,     ""},
+    {"gold",         "Au",   cation,  2,       single,     ""},
+    {"mercury",      "Hg",   cation,  2,       single,     ""},
+    {"lead(II)",     "Pb",   cation,  2,       single,     ""},
+    {"chromium",     "Cr",   cation,  3,       single,     ""},
+    {"silver",       "Ag",   cation,  1,       single,     ""},
+    {"lithium",      "Li",   cation,  1,       single,     ""},
+    {"beryllium",    "Be",   cation,  2,       single,     ""},
+    {"nitride",      "N",    anion,   3,       single,     ""},
+    {"oxide",        "O",    anion,   2,       single,     ""},
+    {"fluoride",     "F",    anion,   1,       single,     "hydrofluoric"},
+    {"sodium",       "Na",   cation,  1,       single,     ""},
+    {"magnesium",    "Mg",   cation,  2,       single,     ""},
+    {"aluminium",    "Al",   cation,  3,       single,     ""},
+    {"phosphide",    "P",    anion,   3,       single,     ""},
+    {"sulfide",      "S",    anion,   2,       single,     ""},
+    {"chloride",     "Cl",   anion,   1,       single,     "hydrochloric"},
+    {"potassium",    "K",    cation,  1,       single,     ""},
+    {"nitrate",      "NO3",  anion,   1,       group,      "nitric"},
+    {"phosphate",    "PO4",  anion,   3,       group,      "phosphoric"},
+    {"sulphate",     "SO4",  anion,   2,       group,      "sulphuric"},
+    {"hydroxide",    "OH",   anion,   1,       group,      ""},
+    {"carbonate",    "CO3",  anion,   2,       group,      "carbonic"},
+    {"ammonium",     "NH4",  cation,  1,       group,      ""},
+    {"bicarbonate",  "HCO3", anion,   1,       group,      ""},
+};
+// clang-format on
+
+// The hydrogen ion of every acid: never drawn, so not in the catalogue.
+inline constexpr CatalogueRow hydrogenRow = {"hydrogen", "H",    cation,
+                                             1,          single, ""};
+
+}  // namespace chemistry
+
+// The catalogue, in the order of chemistry::ionCatalogue once initIons has
+// run.
+inline std::vector<Ion> ion;
+
+namespace ion_detail {
+
+inline Ion ionOf(const chemistry::CatalogueRow& row) {
+  return {
+      std::string(row.name), std::string(row.formula), row.sign, row.valency,
+      row.polyatomic,        std::string(row.acidname)};
+}
+
+}  // namespace ion_detail
+
+// Fills the catalogue if it is empty, and seeds the shared generator afresh,
+// so that no two runs are alike unless seedChance is called after.
+inline void initIons() {
+  if (ion.empty()) {
+    ion.reserve(std::size(chemistry::ionCatalogue));
+    for (const chemistry::CatalogueRow& row : chemistry::ionCatalogue) {
+      ion.push_back(ion_detail::ionOf(row));
+    }
+  }
+  seedChance(freshSeed());
+}
+
+// The hydrogen ion, H+.
+inline const Ion& hydrogenIon() {
+  static const Ion hydrogen = ion_detail::ionOf(chemistry::hydrogenRow);
+  return hydrogen;
+}
+
+// The catalogue's ion called `name`, or an empty Ion if there is none.
+// Needs no filled catalogue.
+inline Ion catalogueIon(std::string_view name) {
+  for (const chemistry::CatalogueRow& row : chemistry::ionCatalogue) {
+    if (row.name == name) return ion_detail::ionOf(row);
+  }
+  return {};
+}
+
+#endif  // REACTION_DRILL_SHARED_ION_CATALOGUE_H_

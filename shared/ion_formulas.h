@@ -1,0 +1,93 @@
+// Formula writing: ion formulas with their charge, and the formulas of
+// compounds, with subscripts and brackets.
+#ifndef REACTION_DRILL_SHARED_ION_FORMULAS_H_
+#define REACTION_DRILL_SHARED_ION_FORMULAS_H_
+
+#include <string>
+#include <string_view>
+
+#include "ion_catalogue.h"
+
+// Upper-cases the 26 ASCII letters; every other byte is unchanged.
+inline char ucase(char c) {
+  return (c >= 'a' && c <= 'z') ? static_cast<char>(c - ('a' - 'A')) : c;
+}
+
+inline std::string ucase(std::string_view src) {
+  std::string upper;
+  upper.reserve(src.size());
+  for (char c : src) upper += ucase(c);
+  return upper;
+}
+
+// Hands `put` a charge as written after a formula, piece by piece: its size
+// unless 1, then its sign, `minus` for a negative one: "2-", "+",
+// "3&minus;"; nothing for no charge. Every writer of a charge, plain or
+// HTML, writes it with this.
+template <typename Put>
+void writeCharge(int charge, std::string_view minus, Put put) {
+  const int size = charge < 0 ? -charge : charge;
+  // A charge is written often, and is almost always one digit.
+  constexpr std::string_view digits = "0123456789";
+  if (size > 9) put(std::to_string(size));
+  if (size > 1 && size <= 9)
+    put(digits.substr(static_cast<std::size_t>(size), 1));
+  if (charge != 0) put(charge < 0 ? minus : "+");
+}
+
+// The charge as writeCharge writes it, as one text.
+inline std::string chargeText(int charge, std::string_view minus = "-") {
+  std::string text;
+  writeCharge(charge, minus,
+              [&text](std::string_view piece) { text += piece; });
+  return text;
+}
+
+namespace ion_detail {
+
+// The digit written for a valency in a formula: none for 1, and none for a
+// valency outside the catalogue's 1 to 3.
+inline std::string_view valencyDigit(int valency) {
+  if (valency == 2) return "2";
+  if (valency == 3) return "3";
+  return "";
+}
+
+inline std::string grouped(const Ion& i, bool brackets) {
+  return brackets ? "(" + i.formula + ")" : i.formula;
+}
+
+}  // namespace ion_detail
+
+inline std::string Ion::makeFormula() const {
+  return formula + chargeText(signedCharge(*this));
+}
+
+inline std::string Ion::getSuperscript() const {
+  return chargeText(signedCharge(*this));
+}
+
+inline int Ion::getSubscript(const Ion& other) const {
+  const int v = valency;
+  const int w = other.valency;
+  if (v == w) return 1;
+  if (w == 2 && v != 4) return 2;
+  if (w == 3) return 3;
+  return 1;
+}
+
+// The formula of the compound of cation `pos` and anion `neg`, without
+// charge: "NaCl", "Al2(SO4)3", "(NH4)2SO4". Valencies swap crosswise; a group
+// takes brackets only where it takes a subscript.
+inline std::string makeFormula(const Ion& pos, const Ion& neg) {
+  const int p = pos.valency;
+  const int n = neg.valency;
+  std::string compound =
+      ion_detail::grouped(pos, pos.polyatomic && n > 1 && n != p);
+  if (n != p) compound += ion_detail::valencyDigit(n);
+  compound += ion_detail::grouped(neg, neg.polyatomic && p > 1 && p != n);
+  if (p != n) compound += ion_detail::valencyDigit(p);
+  return compound;
+}
+
+#endif  // REACTION_DRILL_SHARED_ION_FORMULAS_H_

@@ -1,0 +1,111 @@
+// Random selection of catalogue ions by role. Each selector returns a copy
+// and fills the catalogue first if nothing has yet.
+#ifndef REACTION_DRILL_SHARED_ION_SELECTION_H_
+#define REACTION_DRILL_SHARED_ION_SELECTION_H_
+
+#include <algorithm>
+#include <cstdint>
+#include <initializer_list>
+#include <string_view>
+
+#include "chance.h"
+#include "ion_catalogue.h"
+
+namespace ion_detail {
+
+inline bool nameIsOneOf(const Ion& i,
+                        std::initializer_list<std::string_view> names) {
+  return std::any_of(names.begin(), names.end(),
+                     [&](std::string_view n) { return i.name == n; });
+}
+
+// A catalogue position, each equally likely.
+inline std::size_t randomPosition() {
+  return randomBelow(static_cast<std::uint32_t>(ion.size()));
+}
+
+// Draws positions until `accept` takes the entry there, and returns a copy
+// of it. Rejected entries are tested in place: copying each one would cost
+// more than the draw.
+template <typename Accept>
+Ion drawAccepted(Accept accept) {
+  if (ion.empty()) initIons();
+  for (;;) {
+    const Ion& candidate = ion[randomPosition()];
+    if (accept(candidate)) return candidate;
+  }
+}
+
+}  // namespace ion_detail
+
+// True for a name such as "iron(III)" that states the charge; plain "iron"
+// does not.
+inline bool namesItsCharge(const Ion& i) {
+  return !i.name.empty() && i.name.back() == ')';
+}
+
+// The roles the selectors draw, one test each, so that a program can list
+// every ion a selector can give.
+namespace role {
+
+// Each test is an object of a type of its own, so that a selector's loop
+// inlines it.
+inline constexpr auto anyIon = [](const Ion& /*i*/) { return true; };
+inline constexpr auto anion = [](const Ion& i) { return i.sign; };
+inline constexpr auto cation = [](const Ion& i) { return !i.sign; };
+// An anion that forms an acid with hydrogen.
+inline constexpr auto acid = [](const Ion& i) {
+  return i.sign && !i.acidname.empty();
+};
+inline constexpr auto base = [](const Ion& i) {
+  return i.sign && ion_detail::nameIsOneOf(
+                       i, {"hydroxide", "carbonate", "oxide", "bicarbonate"});
+};
+inline constexpr auto carbonate = [](const Ion& i) {
+  return i.sign && ion_detail::nameIsOneOf(i, {"carbonate", "bicarbonate"});
+};
+inline constexpr auto baseNoCarbonate = [](const Ion& i) {
+  return i.sign && ion_detail::nameIsOneOf(i, {"hydroxide", "oxide"});
+};
+
+}  // namespace role
+
+// Calls `visit` with every catalogue ion that `accept` takes, in catalogue
+// order: every ion a selector drawing with that test can give.
+template <typename Accept, typename Visit>
+void forEachIon(Accept accept, Visit visit) {
+  if (ion.empty()) initIons();
+  for (const Ion& i : ion) {
+    if (accept(i)) visit(i);
+  }
+}
+
+// Any catalogue entry.
+inline Ion randomIon() { return ion_detail::drawAccepted(role::anyIon); }
+
+// Any anion of the catalogue.
+inline Ion randomNeg() { return ion_detail::drawAccepted(role::anion); }
+
+// Any cation of the catalogue, ammonium included.
+inline Ion randomPos() { return ion_detail::drawAccepted(role::cation); }
+
+// The anion selectors below accept the first anion drawn that fits their
+// role, exactly as if they redrew randomNeg() until it did.
+
+// An anion that forms an acid with hydrogen.
+inline Ion randomAcid() { return ion_detail::drawAccepted(role::acid); }
+
+// Hydroxide, carbonate, oxide or bicarbonate.
+inline Ion randomBase() { return ion_detail::drawAccepted(role::base); }
+
+// Carbonate or bicarbonate.
+inline Ion randomCarbonate() {
+  return ion_detail::drawAccepted(role::carbonate);
+}
+
+// Hydroxide or oxide.
+inline Ion randomBaseNoCarbonate() {
+  return ion_detail::drawAccepted(role::baseNoCarbonate);
+}
+
+#endif  // REACTION_DRILL_SHARED_ION_SELECTION_H_

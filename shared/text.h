@@ -1,0 +1,30 @@
+// Plain ASCII character classes, as the programs read typed answers and
+// formulas: no locale can change them.
+#ifndef REACTION_DRILL_SHARED_TEXT_H_
+#define REACTION_DRILL_SHARED_TEXT_H_
+
+#include <cstddef>
+#include <string_view>
+
+// The most of a typed line that the programs keep. Every answer a program
+// expects is far shorter, so a longer line is wrong whether it is cut or
+// not, and cutting it can never make it right; where only the first byte
+// counts, that byte is kept.
+inline constexpr std::size_t maxLineKept = 4096;
+
+inline bool isDigit(char c) { return c >= '0' && c <= '9'; }
+inline bool isUpper(char c) { return c >= 'A' && c <= 'Z'; }
+inline bool isLower(char c) { return c >= 'a' && c <= 'z'; }
+inline bool isLetter(char c) { return isUpper(c) || isLower(c); }
+
+// The blanks of a typed answer: spaces and tabs.
+inline bool isBlank(char c) { return c == ' ' || c == '\t'; }
+
+// `text` without the blanks before and after it.
+inline std::string_view withoutBlanks(std::string_view text) {
+  while (!text.empty() && isBlank(text.front())) text.remove_prefix(1);
+  while (!text.empty() && isBlank(text.back())) text.remove_suffix(1);
+  return text;
+}
+
+#endif  // REACTION_DRILL_SHARED_TEXT_H_
