@@ -55,12 +55,12 @@ OptionError readCount(SessionOptions& s, std::string_view value) {
 
 OptionError readFormat(SessionOptions& s, std::string_view value) {
   s.format = findFormat(value);
-  if (s.format) return std::nullopt;
+  if (s.format != nullptr) return std::nullopt;
   return quoted("format", value) + " is not " + formatNames();
 }
 
 OptionError checkSession(const SessionOptions& s) {
-  if (s.format && !s.worksheet) {
+  if (s.format != nullptr && !s.worksheet) {
     return quoted("format", s.format->name) + " needs --worksheet";
   }
   if (s.worksheet && s.count && *s.count > maxSheetQuestions) {

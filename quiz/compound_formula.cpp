@@ -19,7 +19,6 @@ QuizQuestion ask(const Ion& cation, const Ion& anion) {
 }  // namespace
 
 QuizQuestion drawCompoundFormula() {
-  const auto [cation, anion] =
-      drawCompound([](const Ion&, const Ion&) { return true; });
+  const auto [cation, anion] = drawCompound(compoundExists);
   return ask(cation, anion);
 }

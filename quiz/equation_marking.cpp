@@ -107,11 +107,19 @@ Problem letterCaseProblem(const std::vector<Term>& right,
   return std::nullopt;
 }
 
+// Whether `typed` is right for `right`: its own state, or for the steam of
+// a combustion the liquid it condenses to.
+bool isRightState(const Term& right, State typed) {
+  return typed == right.state ||
+         (right.formula == "H2O" && right.state == State::gas &&
+          typed == State::liquid);
+}
+
 Problem stateProblem(const std::vector<Term>& right,
                      const std::vector<TypedTerm>& typed) {
   for (const TypedTerm& t : typed) {
     for (const Term& r : right) {
-      if (sameSpecies(r, t) && t.state && *t.state != r.state) {
+      if (sameSpecies(r, t) && t.state && !isRightState(r, *t.state)) {
         return nameOf(r) + " is " + std::string(stateSymbol(r.state)) + " here";
       }
     }

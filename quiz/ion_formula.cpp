@@ -7,7 +7,7 @@ namespace {
 
 Ion draw() {
   Ion i = randomIon();
-  while (hidesItsCharge(i)) i = randomIon();
+  while (hidesItsCharge(i) || !isNamed(i)) i = randomIon();
   return i;
 }
 

@@ -1,12 +1,14 @@
 // 3. Whether a compound dissolves: "Compound: zinc bromide", "soluble".
-// Never a pair whose solubility the rules cannot tell.
+// Never a compound that does not exist, a pair whose solubility the rules
+// cannot tell, or one the rules do not ask of, such as an oxide.
 #include "compound_question.h"
 #include "quiz_kinds.h"
 
 namespace {
 
 bool hasOneAnswer(const Ion& cation, const Ion& anion) {
-  return isSolubleChar(cation, anion) != noRule;
+  const chemistry::SolubilityRule* rule = solubilityRule(cation, anion);
+  return compoundExists(cation, anion) && rule != nullptr && rule->asked;
 }
 
 QuizQuestion ask(const Ion& cation, const Ion& anion) {

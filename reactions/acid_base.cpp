@@ -4,10 +4,12 @@
 
 namespace {
 
-Reactants draw() { return drawNeutralisation(role::baseNoCarbonate); }
+Reactants draw() {
+  return drawNeutralisation(role::baseNoCarbonate, role::acid);
+}
 
 void everyDraw(const std::function<void(const Reactants&)>& visit) {
-  everyNeutralisation(role::baseNoCarbonate, visit);
+  everyNeutralisation(role::baseNoCarbonate, role::acid, visit);
 }
 
 QuestionTexts compose(const Reactants& r) {

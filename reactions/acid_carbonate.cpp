@@ -5,10 +5,16 @@
 
 namespace {
 
-Reactants draw() { return drawNeutralisation(role::carbonate); }
+// Carbonic acid with a carbonate gives a bicarbonate, not the carbonate
+// back.
+bool isAsked(const Ion& acid) {
+  return role::acid(acid) && acid.formula != "CO3";
+}
+
+Reactants draw() { return drawNeutralisation(role::carbonate, isAsked); }
 
 void everyDraw(const std::function<void(const Reactants&)>& visit) {
-  everyNeutralisation(role::carbonate, visit);
+  everyNeutralisation(role::carbonate, isAsked, visit);
 }
 
 QuestionTexts compose(const Reactants& r) {

@@ -1,21 +1,47 @@
 // 3. A metal put into an acid: hydrogen and a salt, if the metal is
 // reactive enough.
 // Reactants: the acid's anion, the metal (one of the activity series).
+#include <string_view>
+
 #include "elements.h"
 #include "terms.h"
 #include "words.h"
 
 namespace {
 
+// The anions of acids that oxidise a metal rather than give hydrogen with
+// it: nitric acid gives nitrogen oxides, and dissolves copper and silver.
+constexpr std::string_view oxidisingAcids = "NO3";
+
+bool isAskedAcid(const Ion& anion) {
+  return role::acid(anion) && !isListed(oxidisingAcids, anion.formula);
+}
+
+// Where the metal reacts, the salt it forms exists.
+bool formsRealSalt(const Reactants& r) {
+  const Ion& an = r.ions[0];
+  const Ion& rp = r.ions[1];
+  return !reactsWithAcid(rp.formula) || compoundExists(rp, an);
+}
+
+// An acid (as randomAcid() drawn again until it is no oxidising acid) and a
+// metal; both again in the rare case that their salt would not exist.
 Reactants draw() {
-  Ion an = randomAcid();
-  Ion rp = rankedMetal();
-  return reactantsOf(std::move(an), std::move(rp));
+  return drawUntil(
+      [] {
+        Ion an = ion_detail::drawAccepted(isAskedAcid);
+        Ion rp = rankedMetal();
+        return reactantsOf(std::move(an), std::move(rp));
+      },
+      formsRealSalt);
 }
 
 void everyDraw(const std::function<void(const Reactants&)>& visit) {
-  forEachIon(role::acid, [&](const Ion& an) {
-    forEachIon(isRankedMetal, [&](const Ion& rp) { visit({{an, rp}, {}}); });
+  forEachIon(isAskedAcid, [&](const Ion& an) {
+    forEachIon(isRankedMetal, [&](const Ion& rp) {
+      const Reactants r{{an, rp}, {}};
+      if (formsRealSalt(r)) visit(r);
+    });
   });
 }
 
@@ -31,14 +57,8 @@ QuestionTexts compose(const Reactants& r) {
     return t;
   }
   t.products = "hydrogen gas + " + words::compound(rp, an);
-  // When the salt does not dissolve its anion is no spectator, so the acid
-  // is written whole.
-  if (isSolubleChar(rp, an) == insoluble) {
-    t.ionic = words::equation(t.question, t.products);
-  } else {
-    t.ionic = words::equation("hydrogen ions + " + words::metal(rp),
-                              "hydrogen gas + " + words::ions(rp));
-  }
+  t.ionic = netIonic(words::WordSide().acid(an).metal(rp),
+                     words::WordSide().phrase("hydrogen gas").compound(rp, an));
   return t;
 }
 

@@ -1,6 +1,7 @@
 // 8. A fuel of carbon, hydrogen and possibly oxygen burnt in air.
 // Reactants: no ions; the counts of carbon, oxygen and hydrogen atoms.
 #include <cstdint>
+#include <set>
 #include <string>
 #include <string_view>
 
@@ -12,7 +13,7 @@ namespace {
 struct Fuel {
   int numc;  // carbon atoms, 1 to 6
   int numo;  // oxygen atoms, 0 to numc - 1
-  int numh;  // hydrogen atoms, 2 to 2 * numc - numo + 1
+  int numh;  // hydrogen atoms: 4 for one carbon, else even, 2 to 2 * numc + 2
 };
 
 Fuel fuelOf(const Reactants& r) {
@@ -61,20 +62,30 @@ State stateNamed(std::string_view word) {
   return word == "liquid" ? State::liquid : State::solid;
 }
 
+// The hydrogen count of a fuel from its third draw `r`: even, from 2 to
+// 2 * numc + 2, so that the fuel can be a molecule; a one-carbon fuel is
+// methane.
+int hydrogenCount(int numc, int r) {
+  return numc == 1 ? 4 : 2 * (r % (numc + 1)) + 2;
+}
+
 Reactants draw() {
   Fuel f{};
   f.numc = static_cast<int>(randomBelow(6)) + 1;
   f.numo = static_cast<int>(randomBelow(static_cast<std::uint32_t>(f.numc)));
-  f.numh = static_cast<int>(
-               randomBelow(static_cast<std::uint32_t>(2 * f.numc - f.numo))) +
-           2;
+  const auto r = static_cast<int>(
+      randomBelow(static_cast<std::uint32_t>(2 * f.numc - f.numo)));
+  f.numh = hydrogenCount(f.numc, r);
   return {{}, {f.numc, f.numo, f.numh}};
 }
 
+// Every third draw of every numc and numo, each fuel once.
 void everyDraw(const std::function<void(const Reactants&)>& visit) {
   for (int c = 1; c <= 6; ++c) {
     for (int o = 0; o < c; ++o) {
-      for (int h = 2; h <= 2 * c - o + 1; ++h) visit({{}, {c, o, h}});
+      std::set<int> counts;
+      for (int r = 0; r < 2 * c - o; ++r) counts.insert(hydrogenCount(c, r));
+      for (int h : counts) visit({{}, {c, o, h}});
     }
   }
 }

@@ -17,21 +17,45 @@ bool displaces(const Ion& metal, const Ion& dissolved) {
   return reactivity(metal.formula) > reactivity(dissolved.formula);
 }
 
+// A metal that reacts with water would react with the solution's water, not
+// with its salt.
+bool isAsked(const Ion& metal) { return !reactsWithWater(metal.formula); }
+
+// The new salt exists, wherever one forms.
+bool formsRealSalt(const Ion& rp, const Ion& ep, const Ion& en) {
+  return !displaces(rp, ep) || compoundExists(rp, en);
+}
+
+// The free metal, then the dissolved salt, whose metal and anion are drawn
+// again until the salt dissolves and exists; the whole question again in the
+// rare case that the new salt would not exist.
 Reactants draw() {
-  Ion rp = rankedMetal();
-  Ion ep = rankedMetal();
-  while (!isOtherMetal(ep, rp)) ep = rankedMetal();
-  Ion en = randomNeg();
-  while (!isDrawnDissolved(ep, en)) en = randomNeg();
-  return reactantsOf(std::move(rp), std::move(ep), std::move(en));
+  return drawUntil(
+      [] {
+        Ion rp = rankedMetalWhere(isAsked);
+        Ion ep = rankedMetalWhere(
+            [&rp](const Ion& i) { return isOtherMetal(i, rp); });
+        // As randomNeg() drawn again until the salt dissolves and exists.
+        Ion en = ion_detail::drawAccepted([&ep](const Ion& i) {
+          return i.sign && isDrawnDissolved(ep, i) && compoundExists(ep, i);
+        });
+        return reactantsOf(std::move(rp), std::move(ep), std::move(en));
+      },
+      [](const Reactants& r) {
+        return formsRealSalt(r.ions[0], r.ions[1], r.ions[2]);
+      });
 }
 
 void everyDraw(const std::function<void(const Reactants&)>& visit) {
   forEachIon(isRankedMetal, [&](const Ion& rp) {
+    if (!isAsked(rp)) return;
     forEachIon(isRankedMetal, [&](const Ion& ep) {
       if (!isOtherMetal(ep, rp)) return;
       forEachIon(role::anion, [&](const Ion& en) {
-        if (isDrawnDissolved(ep, en)) visit({{rp, ep, en}, {}});
+        if (isDrawnDissolved(ep, en) && compoundExists(ep, en) &&
+            formsRealSalt(rp, ep, en)) {
+          visit({{rp, ep, en}, {}});
+        }
       });
     });
   });

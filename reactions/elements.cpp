@@ -39,21 +39,16 @@ State metalState(const Ion& metal) {
   return metal.formula == "Hg" ? State::liquid : State::solid;
 }
 
-Ion randomMetal() {
-  Ion metal = randomPos();
-  while (!isFreeMetal(metal)) metal = randomPos();
-  return metal;
-}
+// Redrawing randomPos() until it gives a free metal draws the same
+// positions as drawing them until one is a free metal; this spares a copy
+// of every cation passed over.
+Ion randomMetal() { return ion_detail::drawAccepted(isFreeMetal); }
 
 bool isRankedMetal(const Ion& i) {
   return isFreeMetal(i) && reactivity(i.formula) != 0;
 }
 
-Ion rankedMetal() {
-  Ion metal = randomMetal();
-  while (!isRankedMetal(metal)) metal = randomMetal();
-  return metal;
-}
+Ion rankedMetal() { return ion_detail::drawAccepted(isRankedMetal); }
 
 Ion randomNonmetal() {
   for (;;) {

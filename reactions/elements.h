@@ -39,8 +39,17 @@ Ion randomMetal();
 // rank to compare.
 bool isRankedMetal(const Ion& i);
 
-// A random free metal of the activity series.
+// A random free metal of the activity series: the first randomMetal()
+// draws that is one.
 Ion rankedMetal();
+
+// The first metal that rankedMetal() draws and `accept` takes, as if
+// rankedMetal() were called again until it did.
+template <typename Accept>
+Ion rankedMetalWhere(Accept accept) {
+  return ion_detail::drawAccepted(
+      [&accept](const Ion& i) { return isRankedMetal(i) && accept(i); });
+}
 
 // A random single-element anion, such as chloride; sets `nonmetal` to the
 // element it comes from ("chlorine gas").

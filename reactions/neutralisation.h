@@ -13,23 +13,36 @@
 #include "reaction_types.h"
 #include "terms.h"
 
-// An acid, a cation, then an anion that `baseAnion` takes, drawn in that
-// order.
-template <typename BaseAnion>
-Reactants drawNeutralisation(BaseAnion baseAnion) {
-  Ion an = randomAcid();
-  Ion rp = randomPos();
-  Ion rn = ion_detail::drawAccepted(baseAnion);
-  return reactantsOf(std::move(an), std::move(rp), std::move(rn));
+// Whether the base of `rp` and `rn` and the salt of `rp` with the acid's
+// anion `an` both exist.
+inline bool namesRealCompounds(const Ion& an, const Ion& rp, const Ion& rn) {
+  return compoundExists(rp, rn) && compoundExists(rp, an);
 }
 
-// Every acid with every cation and every anion `baseAnion` takes.
-template <typename BaseAnion>
-void everyNeutralisation(BaseAnion baseAnion,
+// An acid that `acidAsked` takes, a cation, then an anion that `baseAnion`
+// takes; the cation is drawn again until the base and the salt exist.
+template <typename BaseAnion, typename AcidAsked>
+Reactants drawNeutralisation(BaseAnion baseAnion, AcidAsked acidAsked) {
+  // As randomAcid() drawn again until `acidAsked` takes it.
+  Ion an = ion_detail::drawAccepted(acidAsked);
+  const Ion* rp = &ion_detail::drawInPlace(role::cation);
+  Ion rn = ion_detail::drawAccepted(baseAnion);
+  while (!namesRealCompounds(an, *rp, rn)) {
+    rp = &ion_detail::drawInPlace(role::cation);
+  }
+  return reactantsOf(std::move(an), Ion(*rp), std::move(rn));
+}
+
+// Every acid `acidAsked` takes with every cation and every anion
+// `baseAnion` takes whose base and salt exist.
+template <typename BaseAnion, typename AcidAsked>
+void everyNeutralisation(BaseAnion baseAnion, AcidAsked acidAsked,
                          const std::function<void(const Reactants&)>& visit) {
-  forEachIon(role::acid, [&](const Ion& an) {
+  forEachIon(acidAsked, [&](const Ion& an) {
     forEachIon(role::cation, [&](const Ion& rp) {
-      forEachIon(baseAnion, [&](const Ion& rn) { visit({{an, rp, rn}, {}}); });
+      forEachIon(baseAnion, [&](const Ion& rn) {
+        if (namesRealCompounds(an, rp, rn)) visit({{an, rp, rn}, {}});
+      });
     });
   });
 }

@@ -14,20 +14,41 @@ bool canExchangeIons(const Ion& ap, const Ion& an, const Ion& bp,
   return bp.formula != ap.formula && bn.formula != an.formula;
 }
 
-// A fresh draw of `rp`, then `rn`, until their salt is drawn dissolved.
+// A fresh draw of `rp`, then `rn`, until their salt is drawn dissolved and
+// exists.
 void drawDissolvedSalt(Ion& rp, Ion& rn) {
-  do {
-    rp = randomPos();
-    rn = randomNeg();
-  } while (!isDrawnDissolved(rp, rn));
+  for (;;) {
+    // As randomPos() then randomNeg() draw them, copied once taken.
+    const Ion& p = ion_detail::drawInPlace(role::cation);
+    const Ion& n = ion_detail::drawInPlace(role::anion);
+    if (isDrawnDissolved(p, n) && compoundExists(p, n)) {
+      rp = p;
+      rn = n;
+      return;
+    }
+  }
 }
 
+// Every salt the question names exists: both solutions and both new salts,
+// whether or not one precipitates.
+bool askable(const Reactants& r) {
+  const Ion& ap = r.ions[0];
+  const Ion& an = r.ions[1];
+  const Ion& bp = r.ions[2];
+  const Ion& bn = r.ions[3];
+  return compoundExists(ap, an) && compoundExists(bp, bn) &&
+         compoundExists(ap, bn) && compoundExists(bp, an);
+}
+
+// Salt A, then salt B until it brings a new cation and a new anion and the
+// new salts exist.
 Reactants draw() {
   Reactants r{std::vector<Ion>(4), {}};
   drawDissolvedSalt(r.ions[0], r.ions[1]);
   do {
     drawDissolvedSalt(r.ions[2], r.ions[3]);
-  } while (!canExchangeIons(r.ions[0], r.ions[1], r.ions[2], r.ions[3]));
+  } while (!canExchangeIons(r.ions[0], r.ions[1], r.ions[2], r.ions[3]) ||
+           !askable(r));
   return r;
 }
 
@@ -40,7 +61,8 @@ void everyDraw(const std::function<void(const Reactants&)>& visit) {
   });
   for (const auto& [ap, an] : salts) {
     for (const auto& [bp, bn] : salts) {
-      if (canExchangeIons(ap, an, bp, bn)) visit({{ap, an, bp, bn}, {}});
+      const Reactants r{{ap, an, bp, bn}, {}};
+      if (canExchangeIons(ap, an, bp, bn) && askable(r)) visit(r);
     }
   }
 }

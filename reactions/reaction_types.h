@@ -34,6 +34,15 @@ Reactants reactantsOf(Ions&&... ions) {
   return r;
 }
 
+// Draws with `once` until `askable` takes the whole question: how a type
+// keeps every fact of chemistry it names true.
+template <typename Once, typename Askable>
+Reactants drawUntil(Once once, Askable askable) {
+  Reactants r = once();
+  while (!askable(r)) r = once();
+  return r;
+}
+
 // The four texts of one question, as a reaction type writes them.
 struct QuestionTexts {
   std::string question;  // the reactants in words

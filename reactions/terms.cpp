@@ -22,6 +22,9 @@ Term compound(const Ion& cation, const Ion& anion, State state) {
 }
 
 Term acid(const Ion& anion) {
+  if (isWeakAcid(anion)) {
+    return molecule(makeFormula(hydrogenIon(), anion), State::aqueous);
+  }
   return compound(hydrogenIon(), anion, State::aqueous);
 }
 

@@ -16,7 +16,8 @@ namespace terms {
 // A compound of `cation` and `anion`, as makeFormula writes it, with the
 // ions it dissolves into.
 Term compound(const Ion& cation, const Ion& anion, State state);
-// An acid, written as the compound of hydrogen ions and its anion.
+// An acid: a strong one as the compound of hydrogen ions and its anion, a
+// weak one as a molecule that does not split into ions.
 Term acid(const Ion& anion);
 // A term that does not dissolve into ions.
 Term molecule(std::string formula, State state);

@@ -18,9 +18,8 @@ const Ion& hydroxide() {
 }
 
 Reactants draw() {
-  Ion rp = randomMetal();
-  while (!isWaterMetal(rp)) rp = randomMetal();
-  return reactantsOf(std::move(rp));
+  // As randomMetal() drawn again until it is one.
+  return reactantsOf(ion_detail::drawAccepted(isWaterMetal));
 }
 
 void everyDraw(const std::function<void(const Reactants&)>& visit) {

@@ -23,6 +23,75 @@ std::string equation(std::string_view reactants, std::string_view products) {
   return text;
 }
 
+WordSide& WordSide::add(WordTerm::Kind kind, const Ion* first,
+                        const Ion* second, std::string_view phrase) {
+  terms_.at(size_++) = WordTerm{kind, first, second, phrase};
+  return *this;
+}
+
+WordSide& WordSide::acid(const Ion& anion) {
+  if (isWeakAcid(anion)) return add(WordTerm::Kind::acid, &anion);
+  add(WordTerm::Kind::ions, &hydrogenIon());
+  return add(WordTerm::Kind::ions, &anion);
+}
+
+WordSide& WordSide::compound(const Ion& cation, const Ion& anion) {
+  if (isSolubleChar(cation, anion) != soluble) {
+    return add(WordTerm::Kind::compound, &cation, &anion);
+  }
+  add(WordTerm::Kind::ions, &cation);
+  return add(WordTerm::Kind::ions, &anion);
+}
+
+void WordSide::cancelAgainst(WordSide& other) {
+  const auto isIons = [](const WordTerm& t) {
+    return t.kind == WordTerm::Kind::ions;
+  };
+  for (std::size_t l = 0; l < size_; ++l) {
+    for (std::size_t r = 0; r < other.size_; ++r) {
+      const WordTerm& a = terms_[l];
+      const WordTerm& b = other.terms_[r];
+      if (!cancelled_[l] && !other.cancelled_[r] && isIons(a) && isIons(b) &&
+          a.first->name == b.first->name) {
+        cancelled_[l] = other.cancelled_[r] = true;
+      }
+    }
+  }
+}
+
+std::string WordSide::text() const {
+  std::string text;
+  text.reserve(96);
+  for (std::size_t k = 0; k < size_; ++k) {
+    if (cancelled_[k]) continue;
+    if (!text.empty()) text += " + ";
+    const WordTerm& t = terms_[k];
+    switch (t.kind) {
+      case WordTerm::Kind::ions:
+        text += ions(*t.first);
+        break;
+      case WordTerm::Kind::compound:
+        text += words::compound(*t.first, *t.second);
+        break;
+      case WordTerm::Kind::acid:
+        text += words::acid(*t.first);
+        break;
+      case WordTerm::Kind::metal:
+        text += words::metal(*t.first);
+        break;
+      case WordTerm::Kind::phrase:
+        text += t.phrase;
+        break;
+    }
+  }
+  return text;
+}
+
+std::string netIonic(WordSide reactants, WordSide products) {
+  reactants.cancelAgainst(products);
+  return equation(reactants.text(), products.text());
+}
+
 void noReaction(QuestionTexts& t, std::string caption) {
   t.qtype = std::move(caption);
   t.products = t.question;

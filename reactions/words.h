@@ -5,6 +5,8 @@
 #ifndef REACTION_DRILL_REACTIONS_WORDS_H_
 #define REACTION_DRILL_REACTIONS_WORDS_H_
 
+#include <array>
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -26,6 +28,50 @@ class Side {
  private:
   std::string text_;
 };
+
+// One term of a word equation, written out only once it is known to stay:
+// the ions of one ion ("sodium ions"), a compound, an acid, a metal or a
+// fixed phrase. The same dissolved ions on both sides are spectators.
+struct WordTerm {
+  enum class Kind { ions, compound, acid, metal, phrase };
+  Kind kind = Kind::phrase;
+  const Ion* first = nullptr;   // the ion, the cation, the acid's anion or
+                                // the metal
+  const Ion* second = nullptr;  // a compound's anion
+  std::string_view phrase;      // a fixed phrase: "water + carbon dioxide"
+};
+
+// The terms of one side of a word equation, before its spectators leave.
+// The ions named must outlive it.
+class WordSide {
+ public:
+  // An acid: a strong one as hydrogen ions and its anion's ions, a weak one
+  // whole.
+  WordSide& acid(const Ion& anion);
+  // A compound: its ions where it dissolves, else the compound whole.
+  WordSide& compound(const Ion& cation, const Ion& anion);
+  WordSide& metal(const Ion& i) { return add(WordTerm::Kind::metal, &i); }
+  WordSide& phrase(std::string_view text) {
+    return add(WordTerm::Kind::phrase, nullptr, nullptr, text);
+  }
+
+  // The word equation of `reactants` and `products` without its spectators,
+  // each cancelled once against its twin on the other side.
+  friend std::string netIonic(WordSide reactants, WordSide products);
+
+ private:
+  WordSide& add(WordTerm::Kind kind, const Ion* first,
+                const Ion* second = nullptr, std::string_view phrase = {});
+  void cancelAgainst(WordSide& other);
+  [[nodiscard]] std::string text() const;
+
+  // No word equation has more than five terms a side.
+  std::array<WordTerm, 6> terms_{};
+  std::array<bool, 6> cancelled_{};
+  std::size_t size_ = 0;
+};
+
+std::string netIonic(WordSide reactants, WordSide products);
 
 // "sodium chloride".
 std::string compound(const Ion& cation, const Ion& anion);

@@ -87,7 +87,7 @@ inline constexpr CatalogueRow ionCatalogue[] = {
     {"zinc",         "Zn",   cation,  2,       single,     ""},
     {"cadmium",      "Cd",   cation,  2,       single,     ""},
     {"tin(II)",      "Sn",   cation,  2,       single,     ""},
-    {"gold",         "Au",   cation,  2,       single,     ""},
+    {"gold",         "Au",   cation,  3,       single,     ""},
     {"mercury",      "Hg",   cation,  2,       single,     ""},
     {"lead(II)",     "Pb",   cation,  2,       single,     ""},
     {"chromium",     "Cr",   cation,  3,       single,     ""},

@@ -24,16 +24,22 @@ inline std::size_t randomPosition() {
   return randomBelow(static_cast<std::uint32_t>(ion.size()));
 }
 
-// Draws positions until `accept` takes the entry there, and returns a copy
-// of it. Rejected entries are tested in place: copying each one would cost
-// more than the draw.
+// Draws positions until `accept` takes the entry there, and returns it in
+// place, for a caller that tests it further before it takes a copy: copying
+// each rejected entry would cost more than the draw.
 template <typename Accept>
-Ion drawAccepted(Accept accept) {
+const Ion& drawInPlace(Accept accept) {
   if (ion.empty()) initIons();
   for (;;) {
     const Ion& candidate = ion[randomPosition()];
     if (accept(candidate)) return candidate;
   }
+}
+
+// drawInPlace's entry, copied.
+template <typename Accept>
+Ion drawAccepted(Accept accept) {
+  return drawInPlace(accept);
 }
 
 }  // namespace ion_detail

@@ -20,6 +20,21 @@ inline bool isLetter(char c) { return isUpper(c) || isLower(c); }
 // The blanks of a typed answer: spaces and tabs.
 inline bool isBlank(char c) { return c == ' ' || c == '\t'; }
 
+// Whether `word` is one of the blank-separated words of `words`: the tables
+// of the ion model list formulas and names so.
+inline bool isListed(std::string_view words, std::string_view word) {
+  // The lists are short and the draws ask them often: a plain scan beats a
+  // search for each blank.
+  if (words.empty()) return false;
+  std::size_t start = 0;
+  for (std::size_t end = 0; end <= words.size(); ++end) {
+    if (end < words.size() && words[end] != ' ') continue;
+    if (words.substr(start, end - start) == word) return true;
+    start = end + 1;
+  }
+  return false;
+}
+
 // `text` without the blanks before and after it.
 inline std::string_view withoutBlanks(std::string_view text) {
   while (!text.empty() && isBlank(text.front())) text.remove_prefix(1);

@@ -22,6 +22,7 @@ std::vector<Reaction> drawMany(unsigned type) {
   initIons();
   seedChance(2024);
   std::vector<Reaction> all;
+  all.reserve(draws);
   for (int k = 0; k < draws; ++k) all.push_back(drawReaction(type));
   return all;
 }
@@ -37,34 +38,48 @@ std::string key(const Reactants& r) {
 const Names rankedMetals = {"potassium", "sodium", "lithium", "magnesium",
                             "aluminium", "zinc",   "iron",    "copper",
                             "mercury",   "silver", "gold"};
-const Names anions = {"bromide",   "iodide",     "nitride",  "oxide",
-                      "fluoride",  "phosphide",  "sulfide",  "chloride",
-                      "nitrate",   "phosphate",  "sulphate", "hydroxide",
-                      "carbonate", "bicarbonate"};
+// No oxide, nitride or phosphide dissolves.
+const Names anions = {"bromide",   "iodide",    "fluoride",   "sulfide",
+                      "chloride",  "nitrate",   "phosphate",  "sulphate",
+                      "hydroxide", "carbonate", "bicarbonate"};
+
+Names without(Names all, const Names& left) {
+  for (const std::string& name : left) all.erase(name);
+  return all;
+}
 
 // Every type draws exactly the reactants its rules enumerate: each drawn set
 // is one of them, and each role takes every ion that the rules allow it.
 TEST(Draw, EachTypeDrawsWhatItsRulesAllow) {
   const Names acids = {"bromide", "iodide",    "fluoride", "chloride",
                        "nitrate", "phosphate", "sulphate", "carbonate"};
-  Names freeMetals = rankedMetals;
+  Names freeMetals = without(rankedMetals, {"gold"});
   freeMetals.insert({"barium", "manganese", "cobalt", "nickel", "cadmium",
                      "chromium", "beryllium"});
   const struct {
     unsigned type;
     std::vector<Names> roles;  // the names each position takes
+    std::size_t cations;       // how many where a role is empty: copper(III)
+                               // never, carbonates never of a 3+ ion
   } rules[] = {
-      {1, {acids, {}, {"hydroxide", "oxide"}}},
-      {2, {acids, {}, {"carbonate", "bicarbonate"}}},
-      {3, {acids, rankedMetals}},
+      {1, {acids, {}, {"hydroxide", "oxide"}}, 24},
+      {2,
+       {without(acids, {"carbonate"}), {}, {"carbonate", "bicarbonate"}},
+       20},
+      {3, {without(acids, {"nitrate"}), rankedMetals}, 0},
       {4,
-       {{"potassium", "sodium", "lithium", "magnesium", "aluminium", "zinc"}}},
+       {{"potassium", "sodium", "lithium", "magnesium", "aluminium", "zinc"}},
+       0},
       {5,
        {freeMetals,
         {"iodide", "bromide", "nitride", "oxide", "fluoride", "phosphide",
-         "sulfide", "chloride"}}},
-      {6, {{}, anions, {}, anions}},
-      {7, {rankedMetals, rankedMetals, anions}},
+         "sulfide", "chloride"}},
+       0},
+      {6, {{}, anions, {}, anions}, 24},
+      {7,
+       {without(rankedMetals, {"potassium", "sodium", "lithium"}), rankedMetals,
+        anions},
+       0},
   };
   for (const auto& rule : rules) {
     std::set<std::string> allowed;
@@ -78,9 +93,8 @@ TEST(Draw, EachTypeDrawsWhatItsRulesAllow) {
       }
     }
     for (std::size_t k = 0; k < seen.size(); ++k) {
-      // An empty set stands for the 25 cations.
       if (rule.roles[k].empty()) {
-        EXPECT_EQ(seen[k].size(), 25U) << rule.type << " " << k;
+        EXPECT_EQ(seen[k].size(), rule.cations) << rule.type << " " << k;
       } else {
         EXPECT_EQ(seen[k], rule.roles[k]) << rule.type << " " << k;
       }
@@ -89,24 +103,21 @@ TEST(Draw, EachTypeDrawsWhatItsRulesAllow) {
 }
 
 TEST(Draw, SolutionsShareNoIonAndMetalsDiffer) {
-  bool blankSaltSeen = false;
   for (const Reaction& r : drawMany(6)) {
     const std::vector<Ion>& i = r.reactants.ions;
-    ASSERT_NE(isSolubleChar(i[0], i[1]), 'N');
-    ASSERT_NE(isSolubleChar(i[2], i[3]), 'N');
+    ASSERT_EQ(isSolubleChar(i[0], i[1]), 'Y');
+    ASSERT_EQ(isSolubleChar(i[2], i[3]), 'Y');
     ASSERT_NE(i[0].formula, i[2].formula);
     ASSERT_NE(i[1].formula, i[3].formula);
-    blankSaltSeen |= isSolubleChar(i[0], i[1]) == ' ';
     const std::string answer = compose(r).ionic;
     ASSERT_EQ(answer.find("bicarbonate", answer.find(" -> ")),
               std::string::npos)
         << "a bicarbonate never precipitates: " << answer;
   }
-  EXPECT_TRUE(blankSaltSeen);
   for (const Reaction& r : drawMany(7)) {
     const std::vector<Ion>& i = r.reactants.ions;
     ASSERT_NE(i[0].formula, i[1].formula);
-    ASSERT_NE(isSolubleChar(i[1], i[2]), 'N') << i[1].name << " " << i[2].name;
+    ASSERT_EQ(isSolubleChar(i[1], i[2]), 'Y') << i[1].name << " " << i[2].name;
   }
 }
 
@@ -155,7 +166,7 @@ TEST(Draw, CombustionBalancesInLowestTerms) {
     const int h = r.reactants.counts[2];
     ASSERT_TRUE(c >= 1 && c <= 6);
     ASSERT_TRUE(o >= 0 && o < c);
-    ASSERT_TRUE(h >= 2 && h <= 2 * c - o + 1);
+    ASSERT_TRUE(h % 2 == 0 && h <= 2 * c + 2 && (c > 1 || h == 4));
     const QuestionTexts t = compose(r);
     fuels.insert(t.question);
     const std::vector<int> k = coefficients(t.ionic);
@@ -166,7 +177,7 @@ TEST(Draw, CombustionBalancesInLowestTerms) {
     EXPECT_EQ(std::gcd(std::gcd(k[0], k[1]), std::gcd(k[2], k[3])), 1)
         << t.ionic;
   }
-  EXPECT_EQ(fuels.size(), 147U);
+  EXPECT_EQ(fuels.size(), 111U);
 }
 
 TEST(Draw, OnlyTheNonmetalDrawSetsTheNonmetal) {

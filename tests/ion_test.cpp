@@ -175,14 +175,16 @@ TEST(Solubility, WorkedPairs) {
       {"barium", "sulphate", 'N'},      {"magnesium", "hydroxide", 'N'},
       {"sodium", "carbonate", 'Y'},     {"beryllium", "sulfide", 'Y'},
       {"zinc", "sulfide", 'N'},         {"manganese", "fluoride", 'N'},
-      {"iron", "fluoride", 'Y'},        {"barium", "oxide", 'Y'},
-      {"aluminium", "oxide", 'N'},      {"copper", "nitride", ' '},
-      {"potassium", "nitride", 'Y'},    {"mercury", "iodide", 'N'},
+      {"iron", "fluoride", 'Y'},        {"barium", "oxide", 'N'},
+      {"aluminium", "oxide", 'N'},      {"copper", "nitride", 'N'},
+      {"potassium", "nitride", 'N'},    {"mercury", "iodide", 'N'},
       {"lead(II)", "bromide", 'N'},     {"lead(II)", "sulphate", 'N'},
       {"lead(II)", "fluoride", 'N'},    {"copper", "phosphate", 'N'},
-      {"ammonium", "phosphate", 'Y'},   {"zinc", "phosphide", ' '},
+      {"ammonium", "phosphate", 'Y'},   {"zinc", "phosphide", 'N'},
       {"ammonium", "bicarbonate", 'Y'}, {"magnesium", "bicarbonate", 'Y'},
       {"silver", "bicarbonate", 'Y'},   {"lead(II)", "bicarbonate", 'Y'},
+      {"lithium", "hydroxide", 'Y'},    {"barium", "hydroxide", 'Y'},
+      {"mercury", "chloride", 'Y'},     {"beryllium", "fluoride", 'Y'},
   };
   for (const auto& [cation, anion, code] : pairs) {
     EXPECT_EQ(isSolubleChar(named(cation), named(anion)), code)
@@ -199,7 +201,6 @@ TEST(Solubility, RuleOrderAndArgumentOrderMatter) {
   EXPECT_EQ(isSolubleChar(withFormula("Na"), named("bicarbonate")), 'Y');
   // Calcium and strontium are known to the rules, not to the catalogue.
   EXPECT_EQ(isSolubleChar(withFormula("Sr"), named("sulphate")), 'N');
-  EXPECT_EQ(isSolubleChar(withFormula("Ca"), named("oxide")), 'Y');
   EXPECT_EQ(isSolubleChar(withFormula("Ca"), named("sulfide")), 'Y');
   // Swapped arguments reach no anion rule.
   EXPECT_EQ(isSolubleChar(named("chloride"), named("silver")), ' ');

@@ -47,16 +47,12 @@ TEST(Compose, AcidBase) {
          "hydrogen ions + copper(II) hydroxide -> copper(II) ions + water"}},
        {{"sulphate", "barium", "oxide"},
         {"sulphuric acid + barium oxide", caption, "barium sulphate + water",
-         "hydrogen ions + sulphate ions + barium ions + oxide ions -> barium "
-         "sulphate + water"}},
+         "hydrogen ions + sulphate ions + barium oxide -> barium sulphate + "
+         "water"}},
        {{"chloride", "silver", "oxide"},
         {"hydrochloric acid + silver oxide", caption, "silver chloride + water",
          "hydrogen ions + chloride ions + silver oxide -> silver chloride + "
-         "water"}},
-       {{"carbonate", "potassium", "hydroxide"},
-        {"carbonic acid + potassium hydroxide", caption,
-         "potassium carbonate + water",
-         "hydrogen ions + hydroxide ions -> water"}}});
+         "water"}}});
 }
 
 TEST(Compose, AcidCarbonate) {
@@ -78,10 +74,6 @@ TEST(Compose, AcidCarbonate) {
          "barium sulphate + water + carbon dioxide",
          "hydrogen ions + sulphate ions + barium carbonate -> barium sulphate "
          "+ water + carbon dioxide"}},
-       {{"carbonate", "sodium", "carbonate"},
-        {"carbonic acid + sodium carbonate", caption,
-         "sodium carbonate + water + carbon dioxide",
-         "hydrogen ions + carbonate ions -> water + carbon dioxide"}},
        // Every bicarbonate dissolves, so its cation is a spectator; with
        // silver the acid's chloride takes the cation out instead.
        {{"chloride", "magnesium", "bicarbonate"},
@@ -128,7 +120,8 @@ TEST(Compose, WaterMetal) {
          "ions"}},
        {{"lithium"},
         {"water + lithium metal", caption, "hydrogen gas + lithium hydroxide",
-         "water + lithium metal -> hydrogen gas + lithium hydroxide"}},
+         "water + lithium metal -> hydrogen gas + lithium ions + hydroxide "
+         "ions"}},
        {{"zinc"},
         {"water + zinc metal",
          "zinc is not reactive enough to react with water",
@@ -202,12 +195,7 @@ TEST(Compose, Displacement) {
           {{"copper", "zinc", "nitrate"},
            {"copper metal + zinc nitrate solution",
             "copper is not reactive enough to displace zinc",
-            "copper metal + zinc nitrate solution", "NO REACTION"}},
-          // A new salt the rules cannot tell counts as dissolved.
-          {{"magnesium", "iron", "phosphide"},
-           {"magnesium metal + iron phosphide solution", caption,
-            "iron metal + magnesium phosphide",
-            "magnesium metal + iron ions -> iron metal + magnesium ions"}}});
+            "copper metal + zinc nitrate solution", "NO REACTION"}}});
 }
 
 TEST(Compose, Combustion) {
