@@ -1,6 +1,7 @@
-// Standard input read straight from its file descriptor, so that a read
-// error is told apart from the end of input, and the run of a dialogue on
-// the standard streams that every console program's main does.
+// Standard input and output straight on their file descriptors: a read
+// error is told apart from the end of input, and output is buffered once,
+// not through C's stdio as well. And the run of a dialogue on them that
+// every console program's main does.
 #ifndef REACTION_DRILL_CONSOLE_STANDARD_INPUT_H_
 #define REACTION_DRILL_CONSOLE_STANDARD_INPUT_H_
 
@@ -27,9 +28,26 @@ class DescriptorInput : public std::streambuf {
   std::array<char, 4096> buffer_{};
 };
 
+// Output to a file descriptor, buffered. A failed write fails the stream.
+class DescriptorOutput : public std::streambuf {
+ public:
+  explicit DescriptorOutput(int fd) : fd_(fd) {
+    setp(buffer_.data(), buffer_.data() + buffer_.size());
+  }
+
+ private:
+  int_type overflow(int_type c) override;
+  int sync() override;
+  // Writes what the buffer holds; false if it could not.
+  bool drain();
+
+  int fd_;
+  std::array<char, 8192> buffer_{};
+};
+
 using Dialogue = std::function<int(std::istream& in, std::ostream& out)>;
 
-// Runs `dialogue` on standard input and std::cout and returns its exit
+// Runs `dialogue` on standard input and output and returns its exit
 // status. When standard input could not be read, the dialogue ends as at the
 // end of input, then one line on standard error says so
 // ("reaction-drill: cannot read standard input: Is a directory") and the

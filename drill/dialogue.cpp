@@ -28,7 +28,7 @@ int runDrill(std::istream& in, std::ostream& out, std::uint64_t seed,
     // Nobody reads a dead output, so stop rather than wait for input.
     if (!out) return 1;
     const bool more = skipLine(in);
-    out << revealedText(q, settings.formulas);
+    out << revealedText(q, settings.extras);
     if (!more) break;
   }
   return exitStatus(out);

@@ -7,14 +7,15 @@
 #include <string>
 
 #include "formats.h"
+#include "reveal.h"
 
 // A worksheet of `count` questions of reaction type `choice` (0 for random),
-// exactly those a drill session seeded with `seed` asks, in order; with
-// `formulas` the key holds the formula equations too.
+// exactly those a drill session seeded with `seed` asks, in order; the key
+// holds the formula equations and the reasons that `extras` asks for.
 // REQUIRES: choice <= reactionTypes; count <= maxSheetQuestions; the ion
 // catalogue is filled.
 std::string drillWorksheet(std::uint64_t seed, unsigned choice,
-                           std::uint32_t count, bool formulas,
+                           std::uint32_t count, Extras extras,
                            const SheetFormat& format);
 
 #endif  // REACTION_DRILL_DRILL_DRILL_SHEET_H_

@@ -19,7 +19,12 @@ std::vector<Row> options() {
   std::vector<Row> rows = {
       {"formulas", 'f', "", "also show the balanced formula equations",
        [](DrillSettings& s, std::string_view /*value*/) {
-         s.formulas = true;
+         s.extras.formulas = true;
+         return OptionError();
+       }},
+      {"explain", 'e', "", "also say why, by the rules that decide it",
+       [](DrillSettings& s, std::string_view /*value*/) {
+         s.extras.reasons = true;
          return OptionError();
        }},
   };
@@ -36,8 +41,6 @@ constexpr ProgramInfo program = {
 }  // namespace
 
 int main(int argc, char** argv) {
-  // The drill writes only through std::cout.
-  std::ios::sync_with_stdio(false);
   DrillSettings settings;
   if (const std::optional<int> status =
           parseOptions(program, options(), argumentsOf(argc, argv), settings,
@@ -48,7 +51,7 @@ int main(int argc, char** argv) {
       program, settings.session,
       [&settings](std::uint64_t seed, std::uint32_t choice, std::uint32_t count,
                   const SheetFormat& format) {
-        return drillWorksheet(seed, choice, count, settings.formulas, format);
+        return drillWorksheet(seed, choice, count, settings.extras, format);
       },
       [&settings](std::istream& in, std::ostream& out, std::uint64_t seed) {
         return runDrill(in, out, seed, settings);

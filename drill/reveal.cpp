@@ -29,6 +29,13 @@ void forEachEquation(const FormulaEquations& e, Line line) {
   }
 }
 
+// Hands `line` the heading "Why:" and each reason.
+template <typename Line>
+void forEachReason(const Reaction& r, Line line) {
+  line(0, "Why:");
+  for (const std::string& reason : reasons(r)) line(2, reason);
+}
+
 // The four texts in HTML: words escaped, with real arrows, and formulas
 // from their terms where the type writes any.
 QuestionTexts htmlTexts(const DrillQuestion& q) {
@@ -55,9 +62,9 @@ std::string joined(std::string_view a, std::string_view b, std::string_view c) {
 
 }  // namespace
 
-Revealed reveal(const DrillQuestion& q, bool formulas) {
+Revealed reveal(const DrillQuestion& q, Extras extras) {
   const QuestionTexts html = htmlTexts(q);
-  Revealed shown{{q.texts.question, html.question}, {}, {}};
+  Revealed shown{{q.texts.question, html.question}, {}, {}, {}};
   forEachAnswerLine(q.texts, [&](int indent, std::string_view prefix,
                                  std::string_view text, std::string_view end) {
     shown.answer.push_back({{joined(prefix, text, end), ""}, indent});
@@ -67,18 +74,24 @@ Revealed reveal(const DrillQuestion& q, bool formulas) {
                               std::string_view text, std::string_view end) {
     shown.answer[k++].content.html = joined(prefix, text, end);
   });
-  if (!formulas) return shown;
-  forEachEquation(formulaEquations(q.reaction),
-                  [&](std::string_view heading, const Equation& e) {
-                    shown.equations.push_back({words(heading), 0});
-                    shown.equations.push_back({{ascii(e), htmlEquation(e)}, 2});
-                  });
+  if (extras.formulas) {
+    forEachEquation(formulaEquations(q.reaction), [&](std::string_view heading,
+                                                      const Equation& e) {
+      shown.equations.push_back({words(heading), 0});
+      shown.equations.push_back({{ascii(e), htmlEquation(e)}, 2});
+    });
+  }
+  if (extras.reasons) {
+    forEachReason(q.reaction, [&](int indent, std::string_view reason) {
+      shown.reasons.push_back({words(reason), indent});
+    });
+  }
   return shown;
 }
 
-std::string revealedText(const DrillQuestion& q, bool formulas) {
+std::string revealedText(const DrillQuestion& q, Extras extras) {
   std::string text;
-  text.reserve(formulas ? 512 : 256);
+  text.reserve(extras.formulas || extras.reasons ? 768 : 256);
   forEachAnswerLine(q.texts, [&](int indent, std::string_view prefix,
                                  std::string_view line, std::string_view end) {
     text.append(static_cast<std::size_t>(indent), ' ');
@@ -87,7 +100,7 @@ std::string revealedText(const DrillQuestion& q, bool formulas) {
     text += end;
     text += '\n';
   });
-  if (formulas) {
+  if (extras.formulas) {
     forEachEquation(formulaEquations(q.reaction),
                     [&](std::string_view heading, const Equation& e) {
                       text += heading;
@@ -95,6 +108,13 @@ std::string revealedText(const DrillQuestion& q, bool formulas) {
                       appendAscii(text, e);
                       text += '\n';
                     });
+  }
+  if (extras.reasons) {
+    forEachReason(q.reaction, [&](int indent, std::string_view reason) {
+      text.append(static_cast<std::size_t>(indent), ' ');
+      text += reason;
+      text += '\n';
+    });
   }
   text += "\n\n";
   return text;

@@ -11,21 +11,29 @@
 #include "drill_session.h"
 #include "sheet.h"
 
+// What is revealed besides the answer.
+struct Extras {
+  bool formulas = false;  // the formula and ionic equations
+  bool reasons = false;   // "Why:" and the reasons behind the answer
+};
+
 // A question as the worksheets and the browser page show it.
 struct Revealed {
   Rich question;                     // the reactants, as after "Question: "
   std::vector<SheetLine> answer;     // the caption, products and ionic answer
   std::vector<SheetLine> equations;  // the formula lines, where asked for
+  std::vector<SheetLine> reasons;    // "Why:" and the reasons, where asked
 };
 
 // The question, its answer lines set in as the dialogue sets them in, and
-// with `formulas` the formula equation and, where anything dissolves into
-// ions, the complete and net ionic equations, each below its heading.
-Revealed reveal(const DrillQuestion& q, bool formulas);
+// with `extras.formulas` the formula equation and, where anything dissolves
+// into ions, the complete and net ionic equations, each below its heading;
+// with `extras.reasons`, "Why:" and the reasons below it.
+Revealed reveal(const DrillQuestion& q, Extras extras);
 
 // The same lines as the console writes them, each set in and ended by a
 // line break, then two empty lines: built as one text, since the console
 // writes nothing else so often.
-std::string revealedText(const DrillQuestion& q, bool formulas);
+std::string revealedText(const DrillQuestion& q, Extras extras);
 
 #endif  // REACTION_DRILL_DRILL_REVEAL_H_

@@ -33,11 +33,11 @@ bool sameWords(const Block& a, const Block& b) {
          a.products == b.products && a.ionic == b.ionic;
 }
 
-// With --formulas every block says the same in words and adds a balanced
-// formula equation, with both ionic lines or neither.
+// With --formulas --explain every block says the same in words and adds a
+// balanced formula equation, with both ionic lines or neither, and reasons.
 void checkFormulas(const std::string& input, const std::vector<Block>& plain) {
   DrillSettings settings;
-  settings.formulas = true;
+  settings.extras = {true, true};
   const std::string text = runDialogue(
       [&settings](std::istream& in, std::ostream& out) {
         return runDrill(in, out, 1, settings);
@@ -52,6 +52,7 @@ void checkFormulas(const std::string& input, const std::vector<Block>& plain) {
     check(sameWords(b, plain[k]), "--formulas: the same words");
     check(!b.formula.empty(), "--formulas: a formula equation");
     check(b.complete.empty() == b.net.empty(), "--formulas: both ionic lines");
+    check(!b.reasons.empty(), "--explain: reasons");
   }
 }
 

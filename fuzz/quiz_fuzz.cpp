@@ -49,8 +49,9 @@ bool quits(std::string_view line) {
   return true;
 }
 
-// The answers the quiz marks: every line after the menu line, up to the
-// first that quits. Returns nothing when there is no menu line.
+// The lines after the menu line, up to the first that quits: the answers
+// the quiz marks and the hints it is asked for. Returns nothing when there
+// is no menu line.
 std::optional<std::size_t> answersIn(std::string_view input) {
   if (input.empty()) return std::nullopt;
   std::size_t answers = 0;
@@ -74,21 +75,31 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data,
   const std::string text = runDialogue(
       [](std::istream& in, std::ostream& out) { return runQuiz(in, out, 1); },
       input);
-  const std::optional<std::size_t> answers = answersIn(input);
-  if (!answers) {
+  const std::optional<std::size_t> lines = answersIn(input);
+  if (!lines) {
     check(text == std::string(quizMenu) + "\n",
           "no input: menu and a line break");
     return 0;
   }
   check(text.compare(0, quizMenu.size(), quizMenu) == 0, "exact menu");
+  // A hint asked for at an equation prompt is answered in place of a
+  // verdict; every other line is an answer.
+  const std::size_t hints =
+      verdictLines(text, "Hint:") + verdictLines(text, "No more hints");
+  check(hints <= *lines, "a hint only where one was asked for");
+  const std::size_t answers = *lines - hints;
   const std::size_t right = verdictLines(text, "Correct.");
   const std::size_t verdicts =
       right + verdictLines(text, "Close; ") + verdictLines(text, "Incorrect; ");
-  check(verdicts == *answers, "one verdict per answer before quit");
+  check(verdicts == answers, "one verdict per answer before quit");
   const std::string score = "Score: " + std::to_string(right) + " of " +
-                            std::to_string(*answers) + " correct\n";
-  check(text.size() >= score.size() &&
-            text.compare(text.size() - score.size(), score.size(), score) == 0,
+                            std::to_string(answers) + " correct";
+  const std::size_t last = text.rfind("Score: ");
+  const std::string_view end = std::string_view(text).substr(
+      last == std::string::npos ? text.size() : last);
+  check(end.substr(0, score.size()) == score &&
+            (end.substr(score.size()) == "\n" ||
+             end.substr(score.size(), 2) == " ("),
         "ends with the score of the answers marked");
   return 0;
 }

@@ -13,7 +13,10 @@ QuizQuestion ask(const Ion& cation, const Ion& anion) {
           {formula, htmlFormula(formula)},
           [cation, anion](std::string_view answer, std::ostream& out) {
             return getResponse(cation, anion, answer, out);
-          }};
+          },
+          false,
+          {formulaReason(cation, anion)},
+          {}};
 }
 
 }  // namespace

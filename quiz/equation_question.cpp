@@ -9,13 +9,33 @@
 
 Reaction drawAnyReaction() { return drawReaction(nextType(0, reactionTypes)); }
 
+namespace {
+
+// Every species of `e` with its state, and no coefficients.
+std::string speciesOf(Equation e) {
+  for (auto* side : {&e.reactants, &e.products}) {
+    for (Term& t : *side) t.coefficient = 1;
+  }
+  return ascii(e);
+}
+
+}  // namespace
+
 QuizQuestion askEquation(const Reaction& reaction, Equation equation,
                          std::string_view prompt) {
+  const QuestionTexts t = compose(reaction);
   Rich answer{ascii(equation), htmlEquation(equation)};
+  std::vector<std::vector<std::string>> hints = {
+      {"(" + t.qtype + ")", "Products, including spectators:  " + t.products},
+      {speciesOf(equation)}};
   return {
-      "Reactants: " + compose(reaction).question, prompt, std::move(answer),
+      "Reactants: " + t.question,
+      prompt,
+      std::move(answer),
       [right = std::move(equation)](std::string_view typed, std::ostream& out) {
         return markTypedEquation(right, typed, out);
       },
-      true};
+      true,
+      reasons(reaction),
+      std::move(hints)};
 }

@@ -17,7 +17,10 @@ QuizQuestion ask(const Ion& i) {
           {i.makeFormula(), htmlFormula(i.formula, signedCharge(i))},
           [i](std::string_view answer, std::ostream& out) {
             return i.getResponse(answer, out);
-          }};
+          },
+          false,
+          {},
+          {}};
 }
 
 }  // namespace

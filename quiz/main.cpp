@@ -2,6 +2,7 @@
 // which compounds dissolve.
 #include <iostream>
 #include <string_view>
+#include <vector>
 
 #include "options.h"
 #include "program.h"
@@ -11,6 +12,19 @@
 
 namespace {
 
+// The options, as the manual page lists them; -h and -V come with every
+// program.
+std::vector<Option<QuizSettings>> options() {
+  std::vector<Option<QuizSettings>> rows =
+      sessionOptions<QuizSettings>("answers");
+  rows.push_back({"explain", 'e', "", "with --worksheet: say why in the key",
+                  [](QuizSettings& s, std::string_view /*value*/) {
+                    s.explain = true;
+                    return OptionError();
+                  }});
+  return rows;
+}
+
 constexpr ProgramInfo program = {
     "formula-quiz",
     "Practise writing ion and compound formulas and telling which dissolve.",
@@ -19,18 +33,22 @@ constexpr ProgramInfo program = {
 }  // namespace
 
 int main(int argc, char** argv) {
-  // The quiz writes only through std::cout.
-  std::ios::sync_with_stdio(false);
   QuizSettings settings;
-  // The options, as the manual page lists them; -h and -V come with every
-  // program.
-  if (const std::optional<int> status = parseOptions(
-          program, sessionOptions<QuizSettings>("answers"),
-          argumentsOf(argc, argv), settings, std::cout, std::cerr)) {
+  if (const std::optional<int> status =
+          parseOptions(program, options(), argumentsOf(argc, argv), settings,
+                       std::cout, std::cerr)) {
     return *status;
   }
+  // The quiz always says why after a wrong answer; only a key is asked.
+  if (settings.explain && !settings.session.worksheet) {
+    return usageError(program, std::cerr, "--explain needs --worksheet");
+  }
   return runSession(
-      program, settings.session, quizWorksheet,
+      program, settings.session,
+      [&settings](std::uint64_t seed, std::uint32_t choice, std::uint32_t count,
+                  const SheetFormat& format) {
+        return quizWorksheet(seed, choice, count, format, settings.explain);
+      },
       [&settings](std::istream& in, std::ostream& out, std::uint64_t seed) {
         return runQuiz(in, out, seed, settings);
       });

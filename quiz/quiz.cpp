@@ -11,6 +11,41 @@ namespace {
 const std::string menu = numberedMenu(
     std::string(quizIntro) + "\n\nQuestion types are:\n", questionTypeMenu());
 
+// What the student did with a question.
+enum class Reply { answered, quit, ended, deadOutput };
+
+// Writes `title` and each line set in below it.
+void writeLines(std::ostream& out, std::string_view title,
+                const std::vector<std::string>& lines) {
+  out << title << '\n';
+  for (const std::string& line : lines) out << "  " << line << '\n';
+}
+
+// Asks `q` and reads the answer into `answer`, giving the next of its hints
+// each time one is asked for; `hintsUsed` counts them.
+Reply ask(std::istream& in, std::ostream& out, const QuizQuestion& q,
+          std::string& answer, std::size_t& hintsUsed) {
+  out << promptFor(q) << std::flush;
+  for (;;) {
+    // Nobody reads a dead output, so stop rather than wait for input.
+    if (!out) return Reply::deadOutput;
+    if (!readLine(in, answer)) {
+      // Nothing ends the prompt's line on the console when input ends.
+      out << '\n';
+      return Reply::ended;
+    }
+    if (isQuit(answer)) return Reply::quit;
+    if (!isHint(answer) || q.hints.empty()) return Reply::answered;
+    if (hintsUsed < q.hints.size()) {
+      writeLines(out, "Hint:", q.hints[hintsUsed]);
+    } else {
+      out << noHintLeft << '\n';
+    }
+    ++hintsUsed;
+    out << q.prompt << ' ' << std::flush;
+  }
+}
+
 }  // namespace
 
 int runQuiz(std::istream& in, std::ostream& out, std::uint64_t seed,
@@ -23,22 +58,23 @@ int runQuiz(std::istream& in, std::ostream& out, std::uint64_t seed,
   const std::optional<std::uint32_t> count = settings.session.count;
   std::uint32_t answered = 0;
   std::uint32_t correct = 0;
+  std::uint32_t afterHint = 0;
   std::string answer;
   while (!count || answered < *count) {
     const QuizQuestion q = session.next();
-    out << promptFor(q) << std::flush;
-    // Nobody reads a dead output, so stop rather than wait for input.
-    if (!out) return 1;
-    if (!readLine(in, answer)) {
-      // Nothing ends the prompt's line on the console when input ends.
-      out << '\n';
-      break;
-    }
-    if (isQuit(answer)) break;
+    std::size_t hintsUsed = 0;
+    const Reply reply = ask(in, out, q, answer, hintsUsed);
+    if (reply == Reply::deadOutput) return 1;
+    if (reply != Reply::answered) break;
     ++answered;
-    if (q.mark(answer, out)) ++correct;
+    if (q.mark(answer, out)) {
+      ++correct;
+      afterHint += hintsUsed > 0 ? 1 : 0;
+    } else if (!q.reasons.empty()) {
+      writeLines(out, "Why:", q.reasons);
+    }
     out << '\n';
   }
-  out << scoreLine(correct, answered) << '\n';
+  out << scoreLine(correct, answered, afterHint) << '\n';
   return exitStatus(out);
 }

@@ -14,6 +14,7 @@
 struct QuizSettings {
   static constexpr unsigned types = questionTypes;  // the highest --type
   SessionOptions session;
+  bool explain = false;  // the reasons in a worksheet's key
 };
 
 // Shows the menu and reads the choice of question type once, unless

@@ -26,6 +26,9 @@ struct QuizQuestion {
   Rich answer;              // the right answer, as the verdicts name it
   Marker mark;
   bool roomToWrite = false;  // a worksheet leaves room for a long answer
+  std::vector<std::string> reasons;  // why the answer is right, if it says
+  // The steps a student may ask for one at a time, each a few lines.
+  std::vector<std::vector<std::string>> hints;
 };
 
 // Each kind draws a fresh question, defined in its own file.

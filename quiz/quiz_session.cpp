@@ -3,13 +3,27 @@
 #include "ion.h"
 #include "text.h"
 
-bool isQuit(std::string_view answer) {
-  return answer.size() < maxLineKept && ucase(withoutBlanks(answer)) == "QUIT";
+namespace {
+
+// `word`, in any letter case, with spaces or tabs around it. A line as long
+// as the console keeps may have been cut, and is never one.
+bool isCommand(std::string_view answer, std::string_view word) {
+  return answer.size() < maxLineKept && ucase(withoutBlanks(answer)) == word;
 }
 
-std::string scoreLine(std::uint32_t correct, std::uint32_t answered) {
-  return "Score: " + std::to_string(correct) + " of " +
-         std::to_string(answered) + " correct";
+}  // namespace
+
+bool isQuit(std::string_view answer) { return isCommand(answer, "QUIT"); }
+
+bool isHint(std::string_view answer) { return isCommand(answer, "HINT"); }
+
+std::string scoreLine(std::uint32_t correct, std::uint32_t answered,
+                      std::uint32_t afterHint) {
+  std::string line = "Score: " + std::to_string(correct) + " of " +
+                     std::to_string(answered) + " correct";
+  if (afterHint > 0)
+    line += " (" + std::to_string(afterHint) + " after a hint)";
+  return line;
 }
 
 QuizSession::QuizSession(std::uint64_t seed, unsigned choice)

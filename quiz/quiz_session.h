@@ -21,8 +21,17 @@ inline constexpr std::string_view quizHint =
 // cut, and is never quit.
 bool isQuit(std::string_view answer);
 
-// "Score: 3 of 5 correct".
-std::string scoreLine(std::uint32_t correct, std::uint32_t answered);
+// "hint" in any letter case, with spaces or tabs around it, which asks for
+// the next hint; read as isQuit reads quit.
+bool isHint(std::string_view answer);
+
+// What the quiz says when no hint is left.
+inline constexpr std::string_view noHintLeft = "No more hints are left.";
+
+// "Score: 3 of 5 correct", and "(1 after a hint)" where any right answer
+// came after a hint.
+std::string scoreLine(std::uint32_t correct, std::uint32_t answered,
+                      std::uint32_t afterHint = 0);
 
 class QuizSession {
  public:

@@ -13,10 +13,14 @@ bool hasOneAnswer(const Ion& cation, const Ion& anion) {
 
 QuizQuestion ask(const Ion& cation, const Ion& anion) {
   return {compoundLine(cation, anion),
-          "Soluble? (y/n):", words(isSolubleWord(isSolubleChar(cation, anion))),
+          "Soluble? (y/n):",
+          words(isSolubleWord(isSolubleChar(cation, anion))),
           [cation, anion](std::string_view answer, std::ostream& out) {
             return getSolResponse(cation, anion, answer, out);
-          }};
+          },
+          false,
+          {ruleSentence(*solubilityRule(cation, anion))},
+          {}};
 }
 
 }  // namespace

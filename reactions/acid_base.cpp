@@ -4,6 +4,9 @@
 
 namespace {
 
+// What forms besides the salt, in words.
+constexpr std::string_view formed = "water";
+
 Reactants draw() {
   return drawNeutralisation(role::baseNoCarbonate, role::acid);
 }
@@ -13,13 +16,17 @@ void everyDraw(const std::function<void(const Reactants&)>& visit) {
 }
 
 QuestionTexts compose(const Reactants& r) {
-  return neutralisationTexts(r, "acid + base -> salt + water", "water");
+  return neutralisationTexts(r, "acid + base -> salt + water", formed);
 }
 
 FormulaEquations formulas(const Reactants& r) {
   return neutralisationEquations(r, terms::water());
 }
 
+std::vector<std::string> reasons(const Reactants& r) {
+  return neutralisationReasons(r, formed);
+}
+
 }  // namespace
 
-const ReactionKind acidBase = {draw, compose, formulas, everyDraw};
+const ReactionKind acidBase = {draw, compose, formulas, reasons, everyDraw};

@@ -5,6 +5,9 @@
 
 namespace {
 
+// What forms besides the salt, in words.
+constexpr std::string_view formed = "water + carbon dioxide";
+
 // Carbonic acid with a carbonate gives a bicarbonate, not the carbonate
 // back.
 bool isAsked(const Ion& acid) {
@@ -19,14 +22,18 @@ void everyDraw(const std::function<void(const Reactants&)>& visit) {
 
 QuestionTexts compose(const Reactants& r) {
   return neutralisationTexts(
-      r, "acid + carbonate -> salt + water + carbon dioxide gas",
-      "water + carbon dioxide");
+      r, "acid + carbonate -> salt + water + carbon dioxide gas", formed);
 }
 
 FormulaEquations formulas(const Reactants& r) {
   return neutralisationEquations(r, terms::water(), terms::carbonDioxide());
 }
 
+std::vector<std::string> reasons(const Reactants& r) {
+  return neutralisationReasons(r, formed);
+}
+
 }  // namespace
 
-const ReactionKind acidCarbonate = {draw, compose, formulas, everyDraw};
+const ReactionKind acidCarbonate = {draw, compose, formulas, reasons,
+                                    everyDraw};

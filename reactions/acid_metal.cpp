@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "elements.h"
+#include "reasons.h"
 #include "terms.h"
 #include "words.h"
 
@@ -45,6 +46,14 @@ void everyDraw(const std::function<void(const Reactants&)>& visit) {
   });
 }
 
+words::WordSide reactantsOf(const Ion& an, const Ion& rp) {
+  return words::WordSide().acid(an).metal(rp);
+}
+
+words::WordSide productsOf(const Ion& an, const Ion& rp) {
+  return words::WordSide().phrase("hydrogen gas").compound(rp, an);
+}
+
 QuestionTexts compose(const Reactants& r) {
   const Ion& an = r.ions[0];
   const Ion& rp = r.ions[1];
@@ -57,8 +66,7 @@ QuestionTexts compose(const Reactants& r) {
     return t;
   }
   t.products = "hydrogen gas + " + words::compound(rp, an);
-  t.ionic = netIonic(words::WordSide().acid(an).metal(rp),
-                     words::WordSide().phrase("hydrogen gas").compound(rp, an));
+  t.ionic = netIonic(reactantsOf(an, rp), productsOf(an, rp));
   return t;
 }
 
@@ -75,6 +83,26 @@ FormulaEquations formulas(const Reactants& r) {
            terms::compound(rp, an, terms::dissolvedUnlessInsoluble(rp, an)))});
 }
 
+std::vector<std::string> reasons(const Reactants& r) {
+  const Ion& an = r.ions[0];
+  const Ion& rp = r.ions[1];
+  if (!reactsWithAcid(rp.formula)) {
+    return {why::activity(rp, "hydrogen", false, "nothing reacts"),
+            why::series()};
+  }
+  std::vector<std::string> reasons = {
+      why::activity(rp, "hydrogen", true,
+                    "it displaces hydrogen from the acid"),
+      why::series()};
+  if (isWeakAcid(an)) reasons.push_back(weakAcidReason(an));
+  if (isSolubleChar(rp, an) != soluble) {
+    reasons.push_back(why::solubility(rp, an));
+  }
+  why::addSpectators(reasons, reactantsOf(an, rp), productsOf(an, rp));
+  reasons.push_back(formulaReason(rp, an));
+  return reasons;
+}
+
 }  // namespace
 
-const ReactionKind acidMetal = {draw, compose, formulas, everyDraw};
+const ReactionKind acidMetal = {draw, compose, formulas, reasons, everyDraw};

@@ -4,6 +4,7 @@
 #include <set>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "equation_html.h"
 #include "terms.h"
@@ -109,6 +110,13 @@ QuestionTexts compose(const Reactants& r) {
   return t;
 }
 
+std::vector<std::string> reasons(const Reactants& r) {
+  const Fuel f = fuelOf(r);
+  return {"In air, carbon burns to carbon dioxide and hydrogen to water.",
+          "Balance C, then H, then O: " +
+              balancedCombustion(f, fuelFormula(f)) + "."};
+}
+
 FormulaHtml html(const Reactants& r) {
   const Fuel f = fuelOf(r);
   return {"burning " + htmlFormula(fuelFormula(f)) + " " +
@@ -118,4 +126,5 @@ FormulaHtml html(const Reactants& r) {
 
 }  // namespace
 
-const ReactionKind combustion = {draw, compose, formulas, everyDraw, html};
+const ReactionKind combustion = {draw,    compose,   formulas,
+                                 reasons, everyDraw, html};

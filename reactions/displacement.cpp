@@ -2,6 +2,7 @@
 // Reactants: the free metal, then the dissolved salt's metal (a different
 // element) and anion.
 #include "elements.h"
+#include "reasons.h"
 #include "solutions.h"
 #include "terms.h"
 #include "words.h"
@@ -61,6 +62,16 @@ void everyDraw(const std::function<void(const Reactants&)>& visit) {
   });
 }
 
+// The free metal and the solution, and what forms where the metal
+// displaces the other.
+words::WordSide reactantsOf(const Reactants& r) {
+  return words::WordSide().metal(r.ions[0]).compound(r.ions[1], r.ions[2]);
+}
+
+words::WordSide productsOf(const Reactants& r) {
+  return words::WordSide().metal(r.ions[1]).compound(r.ions[0], r.ions[2]);
+}
+
 QuestionTexts compose(const Reactants& r) {
   const Ion& rp = r.ions[0];
   const Ion& ep = r.ions[1];
@@ -74,17 +85,27 @@ QuestionTexts compose(const Reactants& r) {
     return t;
   }
   t.products = words::metal(ep) + " + " + words::compound(rp, en);
-  // The anion is a spectator unless it leaves the solution in the new salt;
-  // a salt the rules cannot tell counts as dissolved.
-  if (isSolubleChar(rp, en) == insoluble) {
-    t.ionic = words::equation(
-        words::metal(rp) + " + " + words::ions(ep) + " + " + words::ions(en),
-        t.products);
-  } else {
-    t.ionic = words::equation(words::metal(rp) + " + " + words::ions(ep),
-                              words::metal(ep) + " + " + words::ions(rp));
-  }
+  t.ionic = netIonic(reactantsOf(r), productsOf(r));
   return t;
+}
+
+std::vector<std::string> reasons(const Reactants& r) {
+  const Ion& rp = r.ions[0];
+  const Ion& ep = r.ions[1];
+  const Ion& en = r.ions[2];
+  if (!displaces(rp, ep)) {
+    return {why::activity(rp, ep.name, false, "nothing reacts"), why::series()};
+  }
+  std::vector<std::string> reasons = {
+      why::activity(rp, ep.name, true,
+                    "it displaces " + ep.name + " from its salt"),
+      why::series()};
+  if (isSolubleChar(rp, en) != soluble) {
+    reasons.push_back(why::solubility(rp, en));
+  }
+  why::addSpectators(reasons, reactantsOf(r), productsOf(r));
+  reasons.push_back(formulaReason(rp, en));
+  return reasons;
 }
 
 FormulaEquations formulas(const Reactants& r) {
@@ -104,4 +125,4 @@ FormulaEquations formulas(const Reactants& r) {
 
 }  // namespace
 
-const ReactionKind displacement = {draw, compose, formulas, everyDraw};
+const ReactionKind displacement = {draw, compose, formulas, reasons, everyDraw};

@@ -95,6 +95,22 @@ FormulaEquations formulas(const Reactants& r) {
        terms::side(terms::compound(cationFormed(rp, rn), rn, State::solid))});
 }
 
+std::vector<std::string> reasons(const Reactants& r) {
+  const Ion& rp = r.ions[0];
+  const Ion& rn = r.ions[1];
+  const Ion formed = cationFormed(rp, rn);
+  std::vector<std::string> reasons;
+  if (formed.name != rp.name) {
+    const std::string_view element = nonmetalElement(rn)->element;
+    reasons.push_back(std::string(element.substr(0, element.find(' '))) +
+                      " takes " + rp.name + " to " + formed.name +
+                      ", its higher charge.");
+  }
+  reasons.push_back(formulaReason(formed, rn));
+  return reasons;
+}
+
 }  // namespace
 
-const ReactionKind metalNonmetal = {draw, compose, formulas, everyDraw};
+const ReactionKind metalNonmetal = {draw, compose, formulas, reasons,
+                                    everyDraw};

@@ -2,7 +2,20 @@
 
 #include <utility>
 
+#include "reasons.h"
 #include "words.h"
+
+namespace {
+
+words::WordSide reactantsOf(const Reactants& r) {
+  return words::WordSide().acid(r.ions[0]).compound(r.ions[1], r.ions[2]);
+}
+
+words::WordSide productsOf(const Reactants& r, std::string_view rest) {
+  return words::WordSide().compound(r.ions[1], r.ions[0]).phrase(rest);
+}
+
+}  // namespace
 
 QuestionTexts neutralisationTexts(const Reactants& r, std::string caption,
                                   std::string_view rest) {
@@ -13,7 +26,23 @@ QuestionTexts neutralisationTexts(const Reactants& r, std::string caption,
   t.qtype = std::move(caption);
   t.question = words::acid(an) + " + " + words::compound(rp, rn);
   t.products = words::compound(rp, an) + " + " + std::string(rest);
-  t.ionic = netIonic(words::WordSide().acid(an).compound(rp, rn),
-                     words::WordSide().compound(rp, an).phrase(rest));
+  t.ionic = netIonic(reactantsOf(r), productsOf(r, rest));
   return t;
+}
+
+std::vector<std::string> neutralisationReasons(const Reactants& r,
+                                               std::string_view rest) {
+  const Ion& an = r.ions[0];
+  const Ion& rp = r.ions[1];
+  const Ion& rn = r.ions[2];
+  std::vector<std::string> reasons;
+  if (isWeakAcid(an)) reasons.push_back(weakAcidReason(an));
+  for (const Ion* anion : {&rn, &an}) {
+    if (isSolubleChar(rp, *anion) != soluble) {
+      reasons.push_back(why::solubility(rp, *anion));
+    }
+  }
+  why::addSpectators(reasons, reactantsOf(r), productsOf(r, rest));
+  reasons.push_back(formulaReason(rp, an));
+  return reasons;
 }

@@ -51,6 +51,11 @@ void everyNeutralisation(BaseAnion baseAnion, AcidAsked acidAsked,
 QuestionTexts neutralisationTexts(const Reactants& r, std::string caption,
                                   std::string_view rest);
 
+// The reasons: a weak acid, a base or salt that does not dissolve, the
+// spectators, and the charges behind the salt's formula.
+std::vector<std::string> neutralisationReasons(const Reactants& r,
+                                               std::string_view rest);
+
 // The equations: the acid and the base give the salt, then `rest`.
 template <typename... Rest>
 FormulaEquations neutralisationEquations(const Reactants& r, Rest&&... rest) {

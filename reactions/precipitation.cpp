@@ -1,6 +1,9 @@
 // 6. Two salt solutions mixed: a precipitate, or none.
 // Reactants: the cation and anion of salt A, then of salt B, which shares
 // neither ion formula with salt A.
+#include <utility>
+
+#include "reasons.h"
 #include "solutions.h"
 #include "terms.h"
 #include "words.h"
@@ -67,6 +70,19 @@ void everyDraw(const std::function<void(const Reactants&)>& visit) {
   }
 }
 
+// The two solutions as they are mixed, and the two new salts.
+words::WordSide mixed(const Reactants& r) {
+  return words::WordSide()
+      .compound(r.ions[0], r.ions[1])
+      .compound(r.ions[2], r.ions[3]);
+}
+
+words::WordSide formed(const Reactants& r) {
+  return words::WordSide()
+      .compound(r.ions[0], r.ions[3])
+      .compound(r.ions[2], r.ions[1]);
+}
+
 QuestionTexts compose(const Reactants& r) {
   const Ion& ap = r.ions[0];
   const Ion& an = r.ions[1];
@@ -77,27 +93,33 @@ QuestionTexts compose(const Reactants& r) {
   t.question = words::compound(ap, an) + " solution + " +
                words::compound(bp, bn) + " solution";
   t.products = words::compound(ap, bn) + " + " + words::compound(bp, an);
-  // A new salt the rules cannot tell counts as a precipitate.
-  const bool apbnsol = isSolubleChar(ap, bn) == soluble;
-  const bool bpansol = isSolubleChar(bp, an) == soluble;
-  if (apbnsol && bpansol) {
+  if (isSolubleChar(ap, bn) == soluble && isSolubleChar(bp, an) == soluble) {
     t.qtype = "salt + salt with no precipitate";
     t.ionic = "NO REACTION (all spectator ions)";
-  } else if (apbnsol) {
-    t.ionic = words::equation(words::ions(an) + " + " + words::ions(bp),
-                              words::compound(bp, an));
-  } else if (bpansol) {
-    t.ionic = words::equation(words::ions(ap) + " + " + words::ions(bn),
-                              words::compound(ap, bn));
   } else {
-    words::Side all;
-    all.add(words::ions(ap))
-        .add(words::ions(an))
-        .add(words::ions(bp))
-        .add(words::ions(bn));
-    t.ionic = words::equation(all.text(), t.products);
+    t.ionic = netIonic(mixed(r), formed(r));
   }
   return t;
+}
+
+std::vector<std::string> reasons(const Reactants& r) {
+  const Ion& ap = r.ions[0];
+  const Ion& an = r.ions[1];
+  const Ion& bp = r.ions[2];
+  const Ion& bn = r.ions[3];
+  std::vector<std::string> reasons = {why::solubility(ap, bn),
+                                      why::solubility(bp, an)};
+  if (isSolubleChar(ap, bn) == soluble && isSolubleChar(bp, an) == soluble) {
+    return reasons;
+  }
+  why::addSpectators(reasons, mixed(r), formed(r));
+  for (const auto& [cation, anion] :
+       {std::pair(&ap, &bn), std::pair(&bp, &an)}) {
+    if (isSolubleChar(*cation, *anion) != soluble) {
+      reasons.push_back(formulaReason(*cation, *anion));
+    }
+  }
+  return reasons;
 }
 
 FormulaEquations formulas(const Reactants& r) {
@@ -122,4 +144,5 @@ FormulaEquations formulas(const Reactants& r) {
 
 }  // namespace
 
-const ReactionKind precipitation = {draw, compose, formulas, everyDraw};
+const ReactionKind precipitation = {draw, compose, formulas, reasons,
+                                    everyDraw};

@@ -17,3 +17,7 @@ QuestionTexts compose(const Reaction& r) {
 FormulaEquations formulaEquations(const Reaction& r) {
   return reactionType(r.type).kind->formulas(r.reactants);
 }
+
+std::vector<std::string> reasons(const Reaction& r) {
+  return reactionType(r.type).kind->reasons(r.reactants);
+}

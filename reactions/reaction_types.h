@@ -73,6 +73,8 @@ struct ReactionKind {
   // The balanced formula equation, with its ionic equations where anything
   // dissolves into ions.
   FormulaEquations (*formulas)(const Reactants& reactants);
+  // Why the answer is what it is, one sentence per decision.
+  std::vector<std::string> (*reasons)(const Reactants& reactants);
   // Hands `visit` every set of reactants that draw can give, each once,
   // through the same rules draw applies.
   void (*everyDraw)(const std::function<void(const Reactants&)>& visit);
@@ -137,5 +139,8 @@ QuestionTexts compose(const Reaction& r);
 
 // The formula equations of a drawn reaction.
 FormulaEquations formulaEquations(const Reaction& r);
+
+// Why the answer of a drawn reaction is what it is.
+std::vector<std::string> reasons(const Reaction& r);
 
 #endif  // REACTION_DRILL_REACTIONS_REACTION_TYPES_H_

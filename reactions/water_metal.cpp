@@ -1,7 +1,10 @@
 // 4. A metal put into water: hydrogen and the hydroxide, if the metal is
 // reactive enough.
 // Reactants: the metal, at least as reactive as zinc.
+#include <string_view>
+
 #include "elements.h"
+#include "reasons.h"
 #include "terms.h"
 #include "words.h"
 
@@ -37,13 +40,36 @@ QuestionTexts compose(const Reactants& r) {
     return t;
   }
   t.products = "hydrogen gas + " + words::compound(rp, hydroxide());
-  if (isSolubleChar(rp, hydroxide()) == insoluble) {
-    t.ionic = words::equation(t.question, t.products);
-  } else {
-    t.ionic = words::equation(t.question, "hydrogen gas + " + words::ions(rp) +
-                                              " + " + words::ions(hydroxide()));
-  }
+  t.ionic = netIonic(
+      words::WordSide().phrase("water").metal(rp),
+      words::WordSide().phrase("hydrogen gas").compound(rp, hydroxide()));
   return t;
+}
+
+std::vector<std::string> reasons(const Reactants& r) {
+  const Ion& rp = r.ions[0];
+  if (rp.formula == chemistry::slowestInWater) {
+    return {rp.name +
+                " reacts with cold water too slowly to count: only the "
+                "metals above it in the activity series do.",
+            why::series()};
+  }
+  const std::string magnesium(
+      catalogueIonWithFormula(chemistry::slowestInWater)->name);
+  if (!reactsWithWater(rp.formula)) {
+    return {why::activity(rp, magnesium, false,
+                          "it does not react with cold water"),
+            why::series()};
+  }
+  std::vector<std::string> reasons = {
+      why::activity(rp, magnesium, true,
+                    "it displaces hydrogen from cold water"),
+      why::series()};
+  if (isSolubleChar(rp, hydroxide()) != soluble) {
+    reasons.push_back(why::solubility(rp, hydroxide()));
+  }
+  reasons.push_back(formulaReason(rp, hydroxide()));
+  return reasons;
 }
 
 FormulaEquations formulas(const Reactants& r) {
@@ -59,4 +85,4 @@ FormulaEquations formulas(const Reactants& r) {
 
 }  // namespace
 
-const ReactionKind waterMetal = {draw, compose, formulas, everyDraw};
+const ReactionKind waterMetal = {draw, compose, formulas, reasons, everyDraw};

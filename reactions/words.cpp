@@ -92,6 +92,16 @@ std::string netIonic(WordSide reactants, WordSide products) {
   return equation(reactants.text(), products.text());
 }
 
+std::vector<std::string> spectators(WordSide reactants, WordSide products) {
+  reactants.cancelAgainst(products);
+  std::vector<std::string> names;
+  for (std::size_t k = 0; k < reactants.size_; ++k) {
+    if (reactants.cancelled_[k])
+      names.push_back(ions(*reactants.terms_[k].first));
+  }
+  return names;
+}
+
 void noReaction(QuestionTexts& t, std::string caption) {
   t.qtype = std::move(caption);
   t.products = t.question;

@@ -9,6 +9,7 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "ion.h"
 #include "reaction_types.h"
@@ -58,6 +59,10 @@ class WordSide {
   // The word equation of `reactants` and `products` without its spectators,
   // each cancelled once against its twin on the other side.
   friend std::string netIonic(WordSide reactants, WordSide products);
+  std::vector<std::string> spectators(WordSide reactants, WordSide products);
+  // The spectators that netIonic leaves out: "sodium ions".
+  friend std::vector<std::string> spectators(WordSide reactants,
+                                             WordSide products);
 
  private:
   WordSide& add(WordTerm::Kind kind, const Ion* first,
@@ -72,6 +77,7 @@ class WordSide {
 };
 
 std::string netIonic(WordSide reactants, WordSide products);
+std::vector<std::string> spectators(WordSide reactants, WordSide products);
 
 // "sodium chloride".
 std::string compound(const Ion& cation, const Ion& anion);

@@ -3,7 +3,10 @@
 #ifndef REACTION_DRILL_SHARED_ION_ACTIVITY_H_
 #define REACTION_DRILL_SHARED_ION_ACTIVITY_H_
 
+#include <string>
 #include <string_view>
+
+#include "ion_catalogue.h"
 
 namespace chemistry {
 
@@ -44,14 +47,42 @@ inline int reactivity(std::string_view e) {
   return 0;
 }
 
+namespace chemistry {
+
+// Hydrogen stands just above copper: every metal above copper displaces it
+// from an acid. Magnesium is the last metal counted too slow to displace it
+// from cold water.
+inline constexpr std::string_view firstBelowHydrogen = "Cu";
+inline constexpr std::string_view slowestInWater = "Mg";
+
+}  // namespace chemistry
+
 // True for a metal above copper: it displaces hydrogen from an acid.
 inline bool reactsWithAcid(std::string_view e) {
-  return reactivity(e) > reactivity("Cu");
+  return reactivity(e) > reactivity(chemistry::firstBelowHydrogen);
 }
 
 // True for a metal above magnesium: it displaces hydrogen from water.
 inline bool reactsWithWater(std::string_view e) {
-  return reactivity(e) > reactivity("Mg");
+  return reactivity(e) > reactivity(chemistry::slowestInWater);
+}
+
+// The series as a student reads it: the metals the catalogue names, most
+// reactive first, with hydrogen in the place where the metals stop
+// displacing it from acids: "K Na Li Mg Al Zn Fe Sn Pb (H) Cu Hg Ag Au".
+inline std::string activitySeriesText() {
+  std::string text;
+  bool hydrogenPlaced = false;
+  for (const chemistry::ActivityRank& metal : chemistry::activitySeries) {
+    if (catalogueIonWithFormula(metal.formula) == nullptr) continue;
+    if (!text.empty()) text += ' ';
+    if (!hydrogenPlaced && !reactsWithAcid(metal.formula)) {
+      text += "(H) ";
+      hydrogenPlaced = true;
+    }
+    text += metal.formula;
+  }
+  return text;
 }
 
 #endif  // REACTION_DRILL_SHARED_ION_ACTIVITY_H_

@@ -161,4 +161,13 @@ inline Ion catalogueIon(std::string_view name) {
   return {};
 }
 
+// The first catalogue row of the cation `formula`, or null.
+inline const chemistry::CatalogueRow* catalogueIonWithFormula(
+    std::string_view formula) {
+  for (const chemistry::CatalogueRow& row : chemistry::ionCatalogue) {
+    if (!row.sign && row.formula == formula) return &row;
+  }
+  return nullptr;
+}
+
 #endif  // REACTION_DRILL_SHARED_ION_CATALOGUE_H_

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "ion_catalogue.h"
+#include "text.h"
 
 // Upper-cases the 26 ASCII letters; every other byte is unchanged.
 inline char ucase(char c) {
@@ -88,6 +89,39 @@ inline std::string makeFormula(const Ion& pos, const Ion& neg) {
   compound += ion_detail::grouped(neg, neg.polyatomic && p > 1 && p != n);
   if (p != n) compound += ion_detail::valencyDigit(p);
   return compound;
+}
+
+namespace ion_detail {
+
+// An ion's formula and charge for reading aloud: apart where the formula
+// ends in a digit, so that "SO4 2-" is not read as "SO42-".
+inline std::string spokenFormula(const Ion& i) {
+  const bool apart = !i.formula.empty() && isDigit(i.formula.back());
+  return i.formula + (apart ? " " : "") + chargeText(signedCharge(i));
+}
+
+inline std::string countWord(int n) {
+  constexpr std::string_view words[] = {"no",   "one",  "two", "three",
+                                        "four", "five", "six"};
+  return n >= 0 && n < 7 ? std::string(words[n]) : std::to_string(n);
+}
+
+}  // namespace ion_detail
+
+// Why the compound of `pos` and `neg` has its formula, from the charges:
+// "Al3+ and SO4 2-: two Al for three SO4 gives Al2(SO4)3."
+inline std::string formulaReason(const Ion& pos, const Ion& neg) {
+  const int p = pos.getSubscript(neg);
+  const int n = neg.getSubscript(pos);
+  std::string why = ion_detail::spokenFormula(pos) + " and " +
+                    ion_detail::spokenFormula(neg) + ": ";
+  if (p == 1 && n == 1) {
+    why += "one of each";
+  } else {
+    why += ion_detail::countWord(p) + " " + pos.formula + " for " +
+           ion_detail::countWord(n) + " " + neg.formula;
+  }
+  return why + " gives " + makeFormula(pos, neg) + ".";
 }
 
 #endif  // REACTION_DRILL_SHARED_ION_FORMULAS_H_

@@ -4,7 +4,10 @@
 #ifndef REACTION_DRILL_SHARED_ION_SOLUBILITY_H_
 #define REACTION_DRILL_SHARED_ION_SOLUBILITY_H_
 
+#include <algorithm>
+#include <string>
 #include <string_view>
+#include <vector>
 
 #include "ion_catalogue.h"
 #include "text.h"
@@ -25,23 +28,23 @@ struct SolubilityRule {
   bool asked;  // whether a quiz may ask it: an oxide does not dissolve, but
                // neither does it stay in the water unchanged
   std::string_view exceptions;  // cations that take the opposite code
+  std::string_view because;     // what a teacher adds to the rule, if any
 };
 
 // Applied top to bottom; the first rule that covers the pair decides.
 // clang-format off
 inline constexpr SolubilityRule solubilityRules[] = {
-    // cations         anions       usual  asked  cations with the opposite code
-    // Oxides, nitrides and phosphides react with water instead.
-    {"",               "O N P",     'N',   false, ""},
-    {"K Na Li NH4 H",  "",          'Y',   true,  ""},
-    {"",               "NO3 HCO3",  'Y',   true,  ""},
-    {"",               "Cl Br",     'Y',   true,  "Ag Pb"},
-    {"",               "I",         'Y',   true,  "Ag Pb Hg"},
-    {"",               "SO4",       'Y',   true,  "Ba Sr Pb"},
-    {"",               "OH",        'N',   true,  "Ba Sr"},
-    {"",               "CO3 PO4",   'N',   true,  ""},
-    {"",               "S",         'N',   true,  "Be Mg Ca Ba Sr"},
-    {"",               "F",         'Y',   true,  "Mg Ca Ba Sr Pb Mn"},
+    // cations        anions      usual asked  opposite code        because
+    {"",              "O N P",    'N',  false, "",                  "they react with water instead"},
+    {"K Na Li NH4 H", "",         'Y',  true,  "",                  ""},
+    {"",              "NO3 HCO3", 'Y',  true,  "",                  ""},
+    {"",              "Cl Br",    'Y',  true,  "Ag Pb",             ""},
+    {"",              "I",        'Y',  true,  "Ag Pb Hg",          ""},
+    {"",              "SO4",      'Y',  true,  "Ba Sr Pb",          ""},
+    {"",              "OH",       'N',  true,  "Ba Sr",             ""},
+    {"",              "CO3 PO4",  'N',  true,  "",                  ""},
+    {"",              "S",        'N',  true,  "Be Mg Ca Ba Sr",    ""},
+    {"",              "F",        'Y',  true,  "Mg Ca Ba Sr Pb Mn", ""},
 };
 // clang-format on
 
@@ -86,6 +89,84 @@ inline char isSolubleChar(const Ion& rp, const Ion& rn) {
 // written whole, never as hydrogen ions.
 inline bool isWeakAcid(const Ion& anion) {
   return isListed(chemistry::weakAcidAnions, anion.formula);
+}
+
+// Why the acid of `anion` is written as it is, for a weak one.
+inline std::string weakAcidReason(const Ion& anion) {
+  return anion.acidname + " acid is a weak acid: it stays a molecule in water.";
+}
+
+namespace chemistry {
+
+struct ElementName {
+  std::string_view formula;
+  std::string_view name;
+};
+
+// The elements the rules name that the catalogue holds no ion of.
+// clang-format off
+inline constexpr ElementName otherElementNames[] = {
+    // formula  name
+    {"Ca",      "calcium"},
+    {"Sr",      "strontium"},
+    {"H",       "hydrogen"},
+};
+// clang-format on
+
+}  // namespace chemistry
+
+namespace ion_detail {
+
+// The element of a cation formula, as the catalogue names its ion without
+// a charge in brackets: "lead" for "Pb".
+inline std::string elementName(std::string_view formula) {
+  for (const chemistry::ElementName& e : chemistry::otherElementNames) {
+    if (e.formula == formula) return std::string(e.name);
+  }
+  const chemistry::CatalogueRow* row = catalogueIonWithFormula(formula);
+  if (row == nullptr) return std::string(formula);
+  return std::string(row->name.substr(0, row->name.find('(')));
+}
+
+// "chlorides" for "Cl".
+inline std::string anionsNamed(std::string_view formula) {
+  for (const chemistry::CatalogueRow& row : chemistry::ionCatalogue) {
+    if (row.sign && row.formula == formula) return std::string(row.name) + "s";
+  }
+  return std::string(formula);
+}
+
+// The names of each formula of the blank-separated `formulas`.
+template <typename Name>
+std::vector<std::string> namesOf(std::string_view formulas, Name name) {
+  std::vector<std::string> names;
+  for (std::size_t at = 0; at < formulas.size();) {
+    const std::size_t end = std::min(formulas.find(' ', at), formulas.size());
+    names.push_back(name(formulas.substr(at, end - at)));
+    at = end + 1;
+  }
+  return names;
+}
+
+}  // namespace ion_detail
+
+// The rule as a teacher says it: "Chlorides and bromides dissolve, except
+// those of silver and lead.", written from its own columns, so that the two
+// can never disagree.
+inline std::string ruleSentence(const chemistry::SolubilityRule& rule) {
+  std::string sentence =
+      rule.anions.empty()
+          ? "salts of " + listed(ion_detail::namesOf(rule.cations,
+                                                     ion_detail::elementName))
+          : listed(ion_detail::namesOf(rule.anions, ion_detail::anionsNamed));
+  sentence += rule.usual == soluble ? " dissolve" : " do not dissolve";
+  if (!rule.exceptions.empty()) {
+    sentence +=
+        ", except those of " +
+        listed(ion_detail::namesOf(rule.exceptions, ion_detail::elementName));
+  }
+  if (!rule.because.empty()) sentence += ": " + std::string(rule.because);
+  return capitalised(sentence + ".");
 }
 
 #endif  // REACTION_DRILL_SHARED_ION_SOLUBILITY_H_

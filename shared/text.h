@@ -4,7 +4,9 @@
 #define REACTION_DRILL_SHARED_TEXT_H_
 
 #include <cstddef>
+#include <string>
 #include <string_view>
+#include <vector>
 
 // The most of a typed line that the programs keep. Every answer a program
 // expects is far shorter, so a longer line is wrong whether it is cut or
@@ -33,6 +35,27 @@ inline bool isListed(std::string_view words, std::string_view word) {
     start = end + 1;
   }
   return false;
+}
+
+// `items` as a sentence lists them: "a", "a and b", "a, b and c", with
+// `last` ("and", "or") before the last.
+inline std::string listed(const std::vector<std::string>& items,
+                          std::string_view last = "and") {
+  std::string text;
+  for (std::size_t k = 0; k < items.size(); ++k) {
+    if (k > 0) {
+      text += k + 1 == items.size() ? " " + std::string(last) + " " : ", ";
+    }
+    text += items[k];
+  }
+  return text;
+}
+
+// `text` with its first letter in upper case.
+inline std::string capitalised(std::string text) {
+  if (!text.empty() && isLower(text[0]))
+    text[0] = static_cast<char>(text[0] - 'a' + 'A');
+  return text;
 }
 
 // `text` without the blanks before and after it.

@@ -3,6 +3,7 @@
 // what this model once stated falsely.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <set>
 #include <string>
 #include <vector>
@@ -40,6 +41,34 @@ const std::vector<std::pair<unsigned, std::string>> neverAsked = {
     {2, "carbonic acid"},   {3, "nitric acid"},  {5, "gold metal"},
     {7, "potassium metal"}, {7, "sodium metal"}, {7, "lithium metal"}};
 
+// Every compound that stays solid where something dissolves has the rule
+// row that makes it so among the reasons, and nothing fails to react
+// without the rule that stopped it.
+void expectReasonsForEveryDecision(const Reaction& reaction,
+                                   const FormulaEquations& e) {
+  std::string all;
+  for (const std::string& reason : reasons(reaction)) all += reason + "\n";
+  const std::string key = ascii(e.formula) + "\n" + all;
+  if (e.formula.noReaction) {
+    EXPECT_TRUE(all.find("activity series") != std::string::npos ||
+                all.find("stays dissolved") != std::string::npos)
+        << key;
+  }
+  const auto aqueous = [](const Term& t) { return t.state == State::aqueous; };
+  const std::vector<Term>& left = e.formula.reactants;
+  if (std::none_of(left.begin(), left.end(), aqueous)) return;
+  for (const auto* side : {&e.formula.reactants, &e.formula.products}) {
+    for (const Term& t : *side) {
+      if (!t.ions || t.state != State::solid) continue;
+      const Ion cation("", (*t.ions)[0].formula, false, 1, false, "");
+      const Ion anion("", (*t.ions)[1].formula, true, 1, false, "");
+      EXPECT_NE(all.find(ruleSentence(*solubilityRule(cation, anion))),
+                std::string::npos)
+          << key;
+    }
+  }
+}
+
 void expectTrueKey(unsigned type, const Reactants& r) {
   const Reaction reaction{type, r};
   const QuestionTexts t = compose(reaction);
@@ -61,6 +90,7 @@ void expectTrueKey(unsigned type, const Reactants& r) {
   EXPECT_TRUE(type != 5 || t.question.find("nitrogen") == std::string::npos ||
               nitrides.count(e.formula.products[0].formula) == 1)
       << key;
+  expectReasonsForEveryDecision(reaction, e);
   // A fuel is a molecule: an even number of hydrogen atoms, methane alone
   // of one carbon.
   EXPECT_TRUE(type != 8 ||
@@ -134,6 +164,63 @@ TEST(Chemistry, WorkedExamplesOfWhatChanged) {
                                         {}}})
                  .complete),
       "HF(aq) + Na+(aq) + OH-(aq) -> Na+(aq) + F-(aq) + H2O(l)");
+}
+
+// One question of each type and its reasons, joined by " | ".
+TEST(Chemistry, ReasonsOfEachType) {
+  const std::string series =
+      "The activity series: K Na Li Mg Al Zn Fe Sn Pb (H) Cu Hg Ag Au.";
+  const struct {
+    Reaction reaction;
+    std::string reasons;
+  } examples[] = {
+      {{1, {{named("nitrate"), named("copper(II)"), named("hydroxide")}, {}}},
+       "copper(II) hydroxide is solid. Hydroxides do not dissolve, except "
+       "those of barium and strontium. | nitrate ions are spectators: "
+       "dissolved on both sides, unchanged. | Cu2+ and NO3 -: one Cu for two "
+       "NO3 gives Cu(NO3)2."},
+      {{2, {{named("fluoride"), named("sodium"), named("carbonate")}, {}}},
+       "hydrofluoric acid is a weak acid: it stays a molecule in water. | "
+       "sodium ions are spectators: dissolved on both sides, unchanged. | Na+ "
+       "and F-: one of each gives NaF."},
+      {{3, {{named("sulphate"), named("copper")}, {}}},
+       "copper is below hydrogen in the activity series, so nothing reacts. "
+       "| " +
+           series},
+      {{4, {{named("magnesium")}, {}}},
+       "magnesium reacts with cold water too slowly to count: only the metals "
+       "above it in the activity series do. | " +
+           series},
+      {{5, {{named("iron"), named("chloride")}, {}}},
+       "chlorine takes iron to iron(III), its higher charge. | Fe3+ and Cl-: "
+       "one Fe for three Cl gives FeCl3."},
+      {{6,
+        {{named("silver"), named("nitrate"), named("sodium"),
+          named("chloride")},
+         {}}},
+       "silver chloride is solid. Chlorides and bromides dissolve, except "
+       "those of silver and lead. | sodium nitrate stays dissolved. Salts of "
+       "potassium, sodium, lithium, ammonium and hydrogen dissolve. | nitrate "
+       "ions and sodium ions are spectators: dissolved on both sides, "
+       "unchanged. | Ag+ and Cl-: one of each gives AgCl."},
+      {{7, {{named("zinc"), named("copper"), named("sulphate")}, {}}},
+       "zinc is above copper in the activity series, so it displaces copper "
+       "from its salt. | " +
+           series +
+           " | sulphate ions are spectators: "
+           "dissolved on both sides, unchanged. | Zn2+ and SO4 2-: one of each "
+           "gives ZnSO4."},
+      {{8, {{}, {2, 0, 6}}},
+       "In air, carbon burns to carbon dioxide and hydrogen to water. | "
+       "Balance C, then H, then O: 2C2H6 + 7O2 -> 4CO2 + 6H2O."},
+  };
+  for (const auto& e : examples) {
+    std::string joined;
+    for (const std::string& r : reasons(e.reaction)) {
+      joined += (joined.empty() ? "" : " | ") + r;
+    }
+    EXPECT_EQ(joined, e.reasons);
+  }
 }
 
 }  // namespace

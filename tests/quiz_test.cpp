@@ -89,6 +89,24 @@ TEST(Quiz, CountsTheRightAnswers) {
   EXPECT_TRUE(endsWith(text, "Score: 1 of 2 correct\n")) << text;
 }
 
+// Two hints, then none left; the right answer after them counts, and the
+// score says so.
+TEST(Quiz, HintsTeachAndTheScoreCountsThem) {
+  const std::string probe = session("4\nx\nquit\n", 8);
+  const std::size_t at = probe.find("answer is ") + 10;
+  const std::string right = probe.substr(at, probe.find('\n', at) - at);
+  const std::string text =
+      session("4\n hint\nHINT\nhint\n" + right + "\nquit\n", 8);
+  const std::size_t first = text.find("Equation: Hint:\n  (");
+  const std::size_t second = text.find("Equation: Hint:\n  ", first + 1);
+  EXPECT_NE(first, std::string::npos) << text;
+  EXPECT_NE(second, std::string::npos) << text;
+  EXPECT_NE(text.find("Equation: No more hints are left.\nEquation: Correct."),
+            std::string::npos)
+      << text;
+  EXPECT_TRUE(endsWith(text, "Score: 1 of 1 correct (1 after a hint)\n"));
+}
+
 TEST(Quiz, EndOfInputBeforeTheChoiceEndsQuietly) {
   expectQuietEndBeforeTheChoice(quiz, quizMenu);
 }

@@ -42,8 +42,8 @@ session=$(printf '\n\n\n' | "$drill" -s 9 -t 0 -n 3 | grep '^Question: ' | cut -
 sheet=$("$drill" -w -s 9 -t 0 -n 3 | sed -n 's/^[0-9]*\. //p' | head -n 3)
 [ "$session" = "$sheet" ] || fail "the worksheet of seed 9 differs from its session"
 
-answers_help_and_version "$drill" --formulas --seed --type --count --worksheet --format
-answers_help_and_version "$quiz" --seed --type --count --worksheet --format
+answers_help_and_version "$drill" --formulas --explain --seed --type --count --worksheet --format
+answers_help_and_version "$quiz" --seed --type --count --worksheet --format --explain
 for program in "$drill" "$quiz"; do
   rejects_bad_arguments "$program" --seed=-1 --seed=+1 "--seed= 1" --seed=0x10 \
     --seed=18446744073709551616 --seed= --type=-0 --type=9 --type=1.0 \
@@ -54,4 +54,5 @@ for program in "$drill" "$quiz"; do
 done
 refused "$quiz" --type 6
 refused "$quiz" --formulas
+refused "$quiz" --explain
 finish seed

@@ -41,6 +41,7 @@ inline constexpr std::string_view quizMenu =
 struct Block {
   std::string question, qtype, products, ionic;
   std::string formula, complete, net;  // with --formulas only
+  std::vector<std::string> reasons;    // with --explain only
 };
 
 namespace transcript_detail {
@@ -75,6 +76,18 @@ inline bool takeLabelled(std::string_view& text, std::string_view heading,
          takeLine(text, "  ", "", line);
 }
 
+// Takes "Why:" and the reasons set in below it, if `text` starts with it.
+inline bool takeReasons(std::string_view& text,
+                        std::vector<std::string>& reasons) {
+  std::string reason;
+  if (text.substr(0, 5) != "Why:\n") return true;
+  text.remove_prefix(5);
+  while (text.substr(0, 2) == "  " && takeLine(text, "  ", "", reason)) {
+    reasons.push_back(reason);
+  }
+  return !reasons.empty();
+}
+
 }  // namespace transcript_detail
 
 // Splits what the drill wrote after its start-up text into blocks. Returns
@@ -94,6 +107,7 @@ inline bool parseBlocks(std::string_view text, std::vector<Block>& blocks) {
         !takeLabelled(text, "Formula equation:", b.formula) ||
         !takeLabelled(text, "Complete ionic:", b.complete) ||
         !takeLabelled(text, "Net ionic:", b.net) ||
+        !transcript_detail::takeReasons(text, b.reasons) ||
         text.substr(0, 2) != "\n\n") {
       return false;
     }

@@ -94,11 +94,12 @@ class PageDrill {
   // The next question: its reactants, the answer as the drill reveals it,
   // and the formula equations apart, so the page can show or hide them.
   val next() {
-    const Revealed shown = reveal(session_.next(), true);
+    const Revealed shown = reveal(session_.next(), {true, true});
     val out = val::object();
     out.set("question", richOf(shown.question));
     out.set("answer", linesOf(shown.answer));
     out.set("equations", linesOf(shown.equations));
+    out.set("reasons", linesOf(shown.reasons));
     return out;
   }
 
@@ -153,7 +154,8 @@ std::string drillSheet(const std::string& seedText, unsigned choice,
       count > maxSheetQuestions) {
     return {};
   }
-  return drillWorksheet(*seed, choice, count, formulas, *findFormat("html"));
+  return drillWorksheet(*seed, choice, count, {formulas, false},
+                        *findFormat("html"));
 }
 
 std::string quizSheet(const std::string& seedText, unsigned choice,

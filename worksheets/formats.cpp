@@ -1,5 +1,9 @@
 #include "formats.h"
 
+#include <vector>
+
+#include "text.h"
+
 const SheetFormat* findFormat(std::string_view name) {
   for (const SheetFormat& f : sheetFormats) {
     if (f.name == name) return &f;
@@ -8,13 +12,9 @@ const SheetFormat* findFormat(std::string_view name) {
 }
 
 std::string formatNames() {
-  std::string names;
-  const std::size_t count = std::size(sheetFormats);
-  for (std::size_t k = 0; k < count; ++k) {
-    if (k > 0) names += k + 1 == count ? " or " : ", ";
-    names += sheetFormats[k].name;
-  }
-  return names;
+  std::vector<std::string> names;
+  for (const SheetFormat& f : sheetFormats) names.emplace_back(f.name);
+  return listed(names, "or");
 }
 
 std::string remakeCommand(std::string_view program, std::uint64_t seed,
