@@ -3,15 +3,14 @@
 #include <utility>
 
 #include "equation_html.h"
-#include "equation_marking.h"
 #include "equation_text.h"
 #include "menu.h"
 
 Reaction drawAnyReaction() { return drawReaction(nextType(0, reactionTypes)); }
 
-QuizQuestion askEquation(const Reaction& reaction, Equation equation,
+QuizQuestion askEquation(const Reaction& reaction, AskedEquation equation,
                          std::string_view prompt) {
-  Rich answer{ascii(equation), htmlEquation(equation)};
+  Rich answer{ascii(equation.right), htmlEquation(equation.right)};
   return {
       "Reactants: " + compose(reaction).question, prompt, std::move(answer),
       [right = std::move(equation)](std::string_view typed, std::ostream& out) {
