@@ -65,11 +65,13 @@ bool Reader::dropWrapper() {
 bool Reader::noReactionFollows() {
   std::string_view text = in_.rest();
   while (!text.empty() && isBlank(text.back())) text.remove_suffix(1);
-  if (ucase(text) == "NR") return true;
+  // Compared only where the lengths agree, so no copy is longer than a word.
+  if (text.size() == 2 && startsWithWord(text, "NR")) return true;
   if (!startsWithWord(text, "no")) return false;
   text.remove_prefix(2);
   if (text.empty() || !isBlank(text.front())) return false;
-  return ucase(pastBlanks(text)) == "REACTION";
+  text = pastBlanks(text);
+  return text.size() == 8 && startsWithWord(text, "reaction");
 }
 
 bool Reader::readSide(std::vector<TypedTerm>& side) {
