@@ -3,6 +3,7 @@
 #include "compound_question.h"
 #include "equation_html.h"
 #include "quiz_kinds.h"
+#include "typed_reader.h"
 
 namespace {
 
@@ -12,7 +13,7 @@ QuizQuestion ask(const Ion& cation, const Ion& anion) {
           "Formula:",
           {formula, htmlFormula(formula)},
           [cation, anion](std::string_view answer, std::ostream& out) {
-            return getResponse(cation, anion, answer, out);
+            return getResponse(cation, anion, plainFormula(answer), out);
           },
           false,
           {formulaReason(cation, anion)},

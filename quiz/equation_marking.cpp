@@ -5,6 +5,7 @@
 
 #include "equation_text.h"
 #include "ion.h"
+#include "typed_characters.h"
 #include "typed_reader.h"
 
 namespace {
@@ -16,48 +17,80 @@ bool sameSpecies(const Term& right, const TypedTerm& typed) {
          ucase(right.formula) == ucase(typed.formula);
 }
 
-// At most 20 bytes of `line` around `at`, printable ASCII only.
-std::string quoteAround(std::string_view line, std::size_t at) {
-  const std::size_t from = at > 10 ? std::min(at - 10, line.size()) : 0;
-  std::string quoted(line.substr(from, 20));
-  for (char& c : quoted) {
-    if (c < ' ' || c > '~') c = '?';
-  }
-  return quoted;
-}
-
 using Problem = std::optional<std::string>;
 
-Problem sideProblem(const std::vector<Term>& right,
-                    const std::vector<TypedTerm>& typed) {
+// A no reaction asked as a net ionic equation may be written in ions.
+bool inIons(const AskedEquation& asked) {
+  return asked.right.noReaction && asked.form == EquationForm::netIonic;
+}
+
+// The species that stand for `right` on a typed side: itself and, where
+// `inIons`, the ions it dissolves into, as the complete ionic equation
+// splits it.
+std::vector<Term> standIns(const Term& right, bool inIons) {
+  std::vector<Term> all = {right};
+  if (!inIons) return all;
+  for (Term& split : completeIonic(Equation{{right}, {}, true}).reactants) {
+    if (split.charge != 0) all.push_back(std::move(split));
+  }
+  return all;
+}
+
+std::vector<Term> standInsOfAll(const std::vector<Term>& right, bool inIons) {
+  std::vector<Term> all;
   for (const Term& r : right) {
-    if (std::none_of(typed.begin(), typed.end(),
-                     [&r](const TypedTerm& t) { return sameSpecies(r, t); })) {
-      return nameOf(r) + " is missing";
+    for (Term& s : standIns(r, inIons)) all.push_back(std::move(s));
+  }
+  return all;
+}
+
+bool namesAny(const std::vector<Term>& species, const TypedTerm& typed) {
+  return std::any_of(species.begin(), species.end(),
+                     [&typed](const Term& s) { return sameSpecies(s, typed); });
+}
+
+Problem sideProblem(const std::vector<Term>& right,
+                    const std::vector<TypedTerm>& typed, bool inIons,
+                    const char* side) {
+  for (const Term& r : right) {
+    const std::vector<Term> species = standIns(r, inIons);
+    if (std::none_of(typed.begin(), typed.end(), [&](const TypedTerm& t) {
+          return namesAny(species, t);
+        })) {
+      return nameOf(r) + " is missing on the " + side;
     }
   }
+  const std::vector<Term> allowed = standInsOfAll(right, inIons);
   for (const TypedTerm& t : typed) {
-    if (std::none_of(right.begin(), right.end(),
-                     [&t](const Term& r) { return sameSpecies(r, t); })) {
-      return t.written + " should not be there";
+    if (!namesAny(allowed, t)) {
+      return t.written + " should not be on the " + side;
     }
   }
   return std::nullopt;
 }
 
-Problem speciesProblem(const Equation& right, const TypedEquation& typed) {
+// Whether anything reacts is the first thing a student decides.
+Problem reactionProblem(const Equation& right, const TypedEquation& typed) {
+  if (right.noReaction && !typed.noReaction) {
+    return std::string("nothing reacts here");
+  }
+  if (!right.noReaction && typed.noReaction) {
+    return std::string("this reaction does take place");
+  }
+  return std::nullopt;
+}
+
+Problem speciesProblem(const AskedEquation& asked, const TypedEquation& typed) {
+  const Equation& right = asked.right;
   const bool reactantsOnly = typed.noReaction && typed.left.empty();
   if (!reactantsOnly) {
-    if (Problem p = sideProblem(right.reactants, typed.left)) return p;
-  }
-  if (right.noReaction && !typed.noReaction) {
-    return typed.right.front().written + " should not be there";
-  }
-  if (typed.noReaction && !right.noReaction) {
-    return nameOf(right.products.front()) + " is missing";
+    if (Problem p =
+            sideProblem(right.reactants, typed.left, inIons(asked), "left")) {
+      return p;
+    }
   }
   if (right.noReaction) return std::nullopt;
-  return sideProblem(right.products, typed.right);
+  return sideProblem(right.products, typed.right, false, "right");
 }
 
 // The right terms with the coefficients as typed; a species typed twice
@@ -151,6 +184,40 @@ Problem coefficientProblem(const Equation& right, const Equation& written) {
   return std::string("balanced, but not the smallest set");
 }
 
+// `written` holds the coefficients as typed, summed over repeats.
+Problem repeatProblem(const std::vector<Term>& written,
+                      const std::vector<TypedTerm>& typed) {
+  for (const Term& w : written) {
+    const auto times =
+        std::count_if(typed.begin(), typed.end(),
+                      [&w](const TypedTerm& t) { return sameSpecies(w, t); });
+    if (times > 1) {
+      return "write " + nameOf(w) + " once, as " +
+             std::to_string(w.coefficient) + nameOf(w);
+    }
+  }
+  return std::nullopt;
+}
+
+// In a net ionic equation whether an ion or a salt among the products
+// dissolves is the answer itself, not a slip.
+Problem dissolvingProblem(const std::vector<Term>& products,
+                          const std::vector<TypedTerm>& typed) {
+  for (const TypedTerm& t : typed) {
+    for (const Term& r : products) {
+      const bool ionic = r.charge != 0 || r.ions.has_value();
+      if (!ionic || !sameSpecies(r, t) || !t.state) continue;
+      if (r.state == State::solid && *t.state == State::aqueous) {
+        return nameOf(r) + " is (s) here: it precipitates";
+      }
+      if (r.state == State::aqueous && *t.state == State::solid) {
+        return nameOf(r) + " is (aq) here: it dissolves";
+      }
+    }
+  }
+  return std::nullopt;
+}
+
 Problem closeProblem(const Equation& right, const TypedEquation& typed,
                      const Equation& written) {
   for (const auto& [r, t] : {std::pair{&right.reactants, &typed.left},
@@ -158,6 +225,10 @@ Problem closeProblem(const Equation& right, const TypedEquation& typed,
     if (Problem p = letterCaseProblem(*r, *t)) return p;
   }
   if (!right.noReaction) {
+    for (const auto& [w, t] : {std::pair{&written.reactants, &typed.left},
+                               std::pair{&written.products, &typed.right}}) {
+      if (Problem p = repeatProblem(*w, *t)) return p;
+    }
     if (Problem p = coefficientProblem(right, written)) return p;
   }
   for (const auto& [r, t] : {std::pair{&right.reactants, &typed.left},
@@ -172,10 +243,26 @@ bool verdict(std::ostream& out, std::string_view what, const Equation& right) {
   return false;
 }
 
+// The first problem that makes the answer wrong, with `written` set to the
+// right equation with the coefficients as typed.
+Problem wrongProblem(const AskedEquation& asked, const TypedEquation& typed,
+                     Equation& written) {
+  const Equation& right = asked.right;
+  if (Problem p = reactionProblem(right, typed)) return p;
+  if (Problem p = speciesProblem(asked, typed)) return p;
+  if (right.noReaction) return std::nullopt;
+  written.reactants = withTypedCoefficients(right.reactants, typed.left);
+  written.products = withTypedCoefficients(right.products, typed.right);
+  if (Problem p = balanceProblem(written)) return p;
+  if (asked.form != EquationForm::netIonic) return std::nullopt;
+  return dissolvingProblem(right.products, typed.right);
+}
+
 }  // namespace
 
-bool markTypedEquation(const Equation& right, std::string_view answer,
+bool markTypedEquation(const AskedEquation& asked, std::string_view answer,
                        std::ostream& out) {
+  const Equation& right = asked.right;
   TypedEquation typed;
   std::size_t at = 0;
   if (!readTypedEquation(answer, typed, at)) {
@@ -183,18 +270,14 @@ bool markTypedEquation(const Equation& right, std::string_view answer,
                    "Incorrect; cannot read \"" + quoteAround(answer, at) + "\"",
                    right);
   }
-  if (Problem p = speciesProblem(right, typed)) {
+  Equation written = right;
+  if (Problem p = wrongProblem(asked, typed, written)) {
     return verdict(out, "Incorrect; " + *p, right);
   }
-  Equation written = right;
-  if (!right.noReaction) {
-    written.reactants = withTypedCoefficients(right.reactants, typed.left);
-    written.products = withTypedCoefficients(right.products, typed.right);
-    if (Problem p = balanceProblem(written)) {
-      return verdict(out, "Incorrect; " + *p, right);
-    }
-  }
-  if (Problem p = closeProblem(right, typed, written)) {
+  // What a typed side may name, for the slips: in ions too, where allowed.
+  const Equation named{standInsOfAll(right.reactants, inIons(asked)),
+                       right.products, right.noReaction};
+  if (Problem p = closeProblem(named, typed, written)) {
     return verdict(out, "Close; " + *p, right);
   }
   out << "Correct.\n";

@@ -8,14 +8,33 @@
 
 #include "equation.h"
 
-// Marks `answer` against `right`, a balanced equation or a no reaction:
-// writes one verdict line to `out` and returns true only when it is fully
-// right. The first check that fails decides the verdict: the line cannot
-// be read; a species is missing or should not be there; an element or the
-// charge is not balanced; the letter case, a multiple of the coefficients,
-// a set that is not the smallest, or a written state.
+// Which equation of a reaction a question asks for.
+enum class EquationForm {
+  formula,   // compounds written whole
+  netIonic,  // dissolved compounds as their ions, spectators left out
+};
+
+// What an equation question asks: the drill's own equation, a balanced one
+// or a no reaction, which every verdict but Correct. ends with, and its
+// form.
+struct AskedEquation {
+  Equation right;
+  EquationForm form = EquationForm::formula;
+};
+
+// Marks `answer` to `asked`: writes one verdict line to `out` and returns
+// true only when it is fully right. The first check that fails decides the
+// verdict, each naming what it found: the line cannot be read; a reaction
+// is written where nothing reacts, or the other way round; a species is
+// missing from a side or should not be on it; an element or the charge is
+// not balanced; in a net ionic equation, a product's state, which says
+// whether it precipitates. Then, as Close: the letter case, a species
+// written twice on one side, a multiple of the coefficients, a set that is
+// not the smallest, or another written state.
+// A no reaction asked as a net ionic equation may name each reactant by
+// its formula or by the ions it dissolves into.
 // REQUIRES: the ion catalogue is filled (initIons).
-bool markTypedEquation(const Equation& right, std::string_view answer,
+bool markTypedEquation(const AskedEquation& asked, std::string_view answer,
                        std::ostream& out);
 
 #endif  // REACTION_DRILL_QUIZ_EQUATION_MARKING_H_

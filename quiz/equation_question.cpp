@@ -3,7 +3,6 @@
 #include <utility>
 
 #include "equation_html.h"
-#include "equation_marking.h"
 #include "equation_text.h"
 #include "menu.h"
 
@@ -21,13 +20,13 @@ std::string speciesOf(Equation e) {
 
 }  // namespace
 
-QuizQuestion askEquation(const Reaction& reaction, Equation equation,
+QuizQuestion askEquation(const Reaction& reaction, AskedEquation equation,
                          std::string_view prompt) {
   const QuestionTexts t = compose(reaction);
-  Rich answer{ascii(equation), htmlEquation(equation)};
+  Rich answer{ascii(equation.right), htmlEquation(equation.right)};
   std::vector<std::vector<std::string>> hints = {
       {"(" + t.qtype + ")", "Products, including spectators:  " + t.products},
-      {speciesOf(equation)}};
+      {speciesOf(equation.right)}};
   return {
       "Reactants: " + t.question,
       prompt,

@@ -3,7 +3,7 @@
 #ifndef REACTION_DRILL_QUIZ_EQUATION_QUESTION_H_
 #define REACTION_DRILL_QUIZ_EQUATION_QUESTION_H_
 
-#include "equation.h"
+#include "equation_marking.h"
 #include "quiz_kinds.h"
 #include "reaction_types.h"
 
@@ -12,7 +12,7 @@
 Reaction drawAnyReaction();
 
 // The question of `reaction` that asks for `equation`, with `prompt`.
-QuizQuestion askEquation(const Reaction& reaction, Equation equation,
+QuizQuestion askEquation(const Reaction& reaction, AskedEquation equation,
                          std::string_view prompt);
 
 #endif  // REACTION_DRILL_QUIZ_EQUATION_QUESTION_H_

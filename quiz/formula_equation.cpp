@@ -4,5 +4,6 @@
 
 QuizQuestion drawFormulaEquation() {
   const Reaction r = drawAnyReaction();
-  return askEquation(r, formulaEquations(r).formula, "Equation:");
+  return askEquation(r, {formulaEquations(r).formula, EquationForm::formula},
+                     "Equation:");
 }

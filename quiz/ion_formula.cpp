@@ -2,6 +2,7 @@
 #include "compound_question.h"
 #include "equation_html.h"
 #include "quiz_kinds.h"
+#include "typed_reader.h"
 
 namespace {
 
@@ -16,7 +17,7 @@ QuizQuestion ask(const Ion& i) {
           "Formula:",
           {i.makeFormula(), htmlFormula(i.formula, signedCharge(i))},
           [i](std::string_view answer, std::ostream& out) {
-            return i.getResponse(answer, out);
+            return i.getResponse(plainFormula(answer), out);
           },
           false,
           {},

@@ -1,10 +1,19 @@
-// 5. The net ionic equation of a reaction, or its formula equation where
-// the drill shows no ionic lines.
+// 5. The net ionic equation of a reaction: "2H+ + ZnCO3 -> ...". Where
+// nothing dissolves into ions there is none to write, and the question asks
+// for the formula equation, as the drill shows no ionic lines for it.
 #include "equation_question.h"
 
 QuizQuestion drawNetIonicEquation() {
   const Reaction r = drawAnyReaction();
   FormulaEquations e = formulaEquations(r);
-  return askEquation(r, e.net ? std::move(*e.net) : std::move(e.formula),
+  // A no reaction has no net ionic equation, but its reactants may still
+  // be written as ions.
+  if (!splitsIntoIons(e.formula)) {
+    return askEquation(r, {std::move(e.formula), EquationForm::formula},
+                       "Equation:");
+  }
+  return askEquation(r,
+                     {e.net ? std::move(*e.net) : std::move(e.formula),
+                      EquationForm::netIonic},
                      "Net ionic:");
 }

@@ -1,201 +1,179 @@
 #include "typed_reader.h"
 
-#include <algorithm>
-#include <numeric>
-
 #include "ion.h"
 #include "text.h"
+#include "typed_charges.h"
+#include "typed_notation.h"
 
 namespace {
 
-bool isSign(char c) { return c == '+' || c == '-'; }
-
-// Whether `text` starts with `word`, letter case aside.
-bool startsWithWord(std::string_view text, std::string_view word) {
-  return text.size() >= word.size() &&
-         ucase(text.substr(0, word.size())) == ucase(word);
-}
-
-// The length of the arrow `text` starts with, or 0.
-std::size_t arrowLength(std::string_view text) {
-  for (const std::string_view arrow : {"->", "=>", "\xE2\x86\x92", "="}) {
-    if (text.substr(0, arrow.size()) == arrow) return arrow.size();
-  }
-  return 0;
-}
-
-std::optional<State> stateAt(std::string_view text, std::size_t& length) {
-  struct Symbol {
-    std::string_view text;
-    State state;
-  };
-  constexpr Symbol symbols[] = {{"(aq)", State::aqueous},
-                                {"(s)", State::solid},
-                                {"(l)", State::liquid},
-                                {"(g)", State::gas}};
-  for (const Symbol& s : symbols) {
-    if (startsWithWord(text, s.text)) {
-      length = s.text.size();
-      return s.state;
-    }
-  }
-  return std::nullopt;
-}
-
-// Whether a formula and charge name the hydrogen ion or an ion of the
-// catalogue, letter case aside.
-bool isKnownIon(std::string_view formula, int charge) {
-  const auto named = [&](const Ion& i) {
-    return ucase(i.formula) == ucase(formula) && signedCharge(i) == charge;
-  };
-  return named(hydrogenIon()) || std::any_of(ion.begin(), ion.end(), named);
-}
-
-// Splits the digits that end `formula` between its last subscript and the
-// charge of `sign` (+1 or -1): as a catalogue ion where one reading is one,
-// otherwise the last digit is the charge.
-void splitCharge(TypedTerm& t, int sign) {
-  std::size_t digits = 0;
-  while (digits < t.formula.size() && digits < 2 &&
-         isDigit(t.formula[t.formula.size() - 1 - digits])) {
-    ++digits;
-  }
-  std::size_t chosen = std::min<std::size_t>(digits, 1);
-  for (std::size_t k = 0; k <= digits; ++k) {
-    const std::string_view rest(t.formula.data(), t.formula.size() - k);
-    const int magnitude = k == 0 ? 1 : std::stoi(t.formula.substr(rest.size()));
-    if (magnitude > 0 && isKnownIon(rest, sign * magnitude)) chosen = k;
-  }
-  const std::size_t cut = t.formula.size() - chosen;
-  t.charge = sign * (chosen == 0 ? 1 : std::stoi(t.formula.substr(cut)));
-  t.formula.resize(cut);
-}
-
-// Reads one typed line from left to right; `at` is where it stands.
+// Reads one typed line from left to right.
 class Reader {
  public:
-  explicit Reader(std::string_view line) : s_(line) {}
-  bool read(TypedEquation& e);
-  [[nodiscard]] std::size_t at() const { return at_; }
+  explicit Reader(std::string_view line) : in_(line) {}
+  bool readEquation(TypedEquation& e);
+  bool readFormulaAlone(TypedTerm& t);
+  [[nodiscard]] std::size_t at() const { return in_.at(); }
 
  private:
-  [[nodiscard]] char peek(std::size_t ahead = 0) const {
-    return at_ + ahead < s_.size() ? s_[at_ + ahead] : '\0';
-  }
-  [[nodiscard]] std::string_view rest() const { return s_.substr(at_); }
-  void skipBlanks() {
-    while (isBlank(peek())) ++at_;
-  }
+  bool dropWrapper();
   bool noReactionFollows();
   bool readSide(std::vector<TypedTerm>& side);
   bool readTerm(TypedTerm& t);
   bool readCoefficient(TypedTerm& t);
-  void readFormula(TypedTerm& t);
-  bool readCharge(TypedTerm& t);
-  [[nodiscard]] bool signIsCharge() const;
+  bool readSpecies(TypedTerm& t);
+  bool readFormula(TypedTerm& t);
+  bool readSubscript(TypedTerm& t);
+  void readState(TypedTerm& t);
 
-  std::string_view s_;
-  std::size_t at_ = 0;
+  LineCursor in_;
+  // The plain digits that end the formula read last: only they can hold a
+  // charge's size, never a subscript written as one.
+  std::size_t plainDigits_ = 0;
 };
 
-bool Reader::read(TypedEquation& e) {
-  skipBlanks();
+bool Reader::readEquation(TypedEquation& e) {
+  in_.skipBlanks();
+  if (!dropWrapper()) return false;
   if (noReactionFollows()) return e.noReaction = true;
   if (!readSide(e.left)) return false;
-  const std::size_t arrow = arrowLength(rest());
+  const std::size_t arrow = arrowLength(in_.rest());
   if (arrow == 0) return false;
-  at_ += arrow;
-  skipBlanks();
+  in_.advance(arrow);
+  in_.skipBlanks();
   if (noReactionFollows()) return e.noReaction = true;
-  return readSide(e.right) && at_ == s_.size();
+  return readSide(e.right) && in_.rest().empty();
+}
+
+// Of "\ce{...}" around the whole line, only what stands inside is read.
+bool Reader::dropWrapper() {
+  constexpr std::string_view open = "\\ce{";
+  std::string_view inner = in_.rest();
+  if (inner.substr(0, open.size()) != open) return true;
+  while (isBlank(inner.back())) inner.remove_suffix(1);
+  if (inner.back() != '}') {
+    in_.advance(inner.size());
+    return false;
+  }
+  in_.endAt(in_.at() + inner.size() - 1);
+  in_.advance(open.size());
+  in_.skipBlanks();
+  return true;
 }
 
 // "no reaction" or "NR", in any letter case, and nothing after it.
 bool Reader::noReactionFollows() {
-  std::string_view text = rest();
+  std::string_view text = in_.rest();
   while (!text.empty() && isBlank(text.back())) text.remove_suffix(1);
-  if (ucase(text) == "NR") return true;
+  // Compared only where the lengths agree, so no copy is longer than a word.
+  if (text.size() == 2 && startsWithWord(text, "NR")) return true;
   if (!startsWithWord(text, "no")) return false;
   text.remove_prefix(2);
   if (text.empty() || !isBlank(text.front())) return false;
-  while (!text.empty() && isBlank(text.front())) text.remove_prefix(1);
-  return ucase(text) == "REACTION";
+  text = pastBlanks(text);
+  return text.size() == 8 && startsWithWord(text, "reaction");
 }
 
 bool Reader::readSide(std::vector<TypedTerm>& side) {
   for (;;) {
-    skipBlanks();
+    in_.skipBlanks();
     TypedTerm t;
     if (!readTerm(t)) return false;
     side.push_back(t);
-    skipBlanks();
-    if (peek() != '+') return true;
-    ++at_;
+    in_.skipBlanks();
+    if (in_.byte() != '+') return true;
+    in_.advance(1);
   }
 }
 
 bool Reader::readTerm(TypedTerm& t) {
   if (!readCoefficient(t)) return false;
-  skipBlanks();
-  const std::size_t start = at_;
-  if (!isLetter(peek()) && peek() != '(') return false;
-  readFormula(t);
-  if (!readCharge(t)) return false;
-  t.written = std::string(s_.substr(start, at_ - start));
-  std::size_t length = 0;
-  t.state = stateAt(rest(), length);
-  at_ += length;
+  in_.skipBlanks();
+  if (!readSpecies(t)) return false;
+  readState(t);
   return true;
 }
 
 bool Reader::readCoefficient(TypedTerm& t) {
-  if (!isDigit(peek())) return true;
+  if (!isDigit(in_.byte())) return true;
   t.coefficient = 0;
-  for (int digits = 0; isDigit(peek()); ++digits, ++at_) {
+  for (int digits = 0; isDigit(in_.byte()); ++digits, in_.advance(1)) {
     if (digits == 6) return false;  // no equation needs a million
-    t.coefficient = t.coefficient * 10 + (peek() - '0');
+    t.coefficient = t.coefficient * 10 + (in_.byte() - '0');
   }
   return t.coefficient > 0;
 }
 
-// Letters, digits and brackets, up to a charge, a state or anything else.
-void Reader::readFormula(TypedTerm& t) {
-  std::size_t length = 0;
-  while (isLetter(peek()) || isDigit(peek()) || peek() == ')' ||
-         (peek() == '(' && !stateAt(rest(), length))) {
-    t.formula += s_[at_++];
+// The formula and its charge, which `written` keeps as typed; a charge
+// may stand after blanks.
+bool Reader::readSpecies(TypedTerm& t) {
+  const std::size_t start = in_.at();
+  const std::string_view from = in_.rest();
+  if (!readFormula(t)) return false;
+  const std::size_t formulaEnd = in_.at();
+  if (!readCharge(in_, t, plainDigits_)) return false;
+  std::size_t end = in_.at();
+  in_.skipBlanks();
+  const std::size_t blanksEnd = in_.at();
+  if (end == formulaEnd && blanksEnd > end) {
+    if (!readSpacedCharge(in_, t)) return false;
+    if (in_.at() > blanksEnd) end = in_.at();
   }
+  t.written = std::string(from.substr(0, end - start));
+  return true;
 }
 
-// Whether the sign at `at_` ends a charge rather than joining two terms.
-bool Reader::signIsCharge() const {
-  if (peek() == '-' && peek(1) == '>') return false;  // the arrow itself
-  const char next = peek(1);
-  return at_ + 1 == s_.size() || isBlank(next) || next == '(' || isSign(next) ||
-         arrowLength(s_.substr(at_ + 1)) > 0;
-}
-
-bool Reader::readCharge(TypedTerm& t) {
-  if (peek() == '^') {
-    ++at_;
-    int magnitude = 1;
-    if (isDigit(peek())) {
-      magnitude = 0;
-      for (int digits = 0; isDigit(peek()); ++digits, ++at_) {
-        if (digits == 2) return false;
-        magnitude = magnitude * 10 + (peek() - '0');
-      }
+// Letters, digits and brackets, up to a charge, a state or anything else;
+// false where no formula starts or a bracket stays open.
+bool Reader::readFormula(TypedTerm& t) {
+  if (!isLetter(in_.byte()) && in_.byte() != '(') return false;
+  std::size_t open = 0;
+  plainDigits_ = 0;
+  for (TypedChar c = in_.next();; c = in_.next()) {
+    if (c.reads == '_') {
+      if (!readSubscript(t)) return false;
+      continue;
     }
-    if (!isSign(peek()) || magnitude == 0) return false;
-    t.charge = (peek() == '-' ? -1 : 1) * magnitude;
-    ++at_;
-    return true;
+    const bool digit = isDigit(c.reads) && c.script != Script::superscript;
+    const bool opens = c.reads == '(' && !stateFollows(in_.rest());
+    const bool closes = c.reads == ')' && open > 0;
+    if (!isLetter(c.reads) && !digit && !opens && !closes) break;
+    open = opens ? open + 1 : closes ? open - 1 : open;
+    plainDigits_ = digit && c.script == Script::plain ? plainDigits_ + 1 : 0;
+    t.formula += c.reads;
+    in_.advance(c.size);
   }
-  if (isSign(peek()) && signIsCharge()) {
-    splitCharge(t, peek() == '-' ? -1 : 1);
-    ++at_;
+  return !t.formula.empty() && open == 0;
+}
+
+// "_2" or "_{12}", as LaTeX writes a subscript.
+bool Reader::readSubscript(TypedTerm& t) {
+  in_.advance(1);
+  const bool braced = in_.byte() == '{';
+  if (braced) in_.advance(1);
+  std::size_t digits = 0;
+  for (; isDigit(in_.byte()) && (braced || digits == 0); ++digits) {
+    t.formula += in_.byte();
+    in_.advance(1);
   }
-  return !t.formula.empty();
+  if (digits == 0 || (braced && in_.byte() != '}')) return false;
+  if (braced) in_.advance(1);
+  plainDigits_ = 0;
+  return true;
+}
+
+void Reader::readState(TypedTerm& t) {
+  const std::string_view text = pastBlanks(in_.rest());
+  std::size_t length = 0;
+  t.state = stateAt(text, length);
+  if (t.state) in_.advance(in_.rest().size() - text.size() + length);
+}
+
+bool Reader::readFormulaAlone(TypedTerm& t) {
+  in_.skipBlanks();
+  if (!readSpecies(t)) return false;
+  in_.skipBlanks();
+  return in_.rest().empty();
 }
 
 }  // namespace
@@ -204,7 +182,15 @@ bool readTypedEquation(std::string_view line, TypedEquation& typed,
                        std::size_t& failedAt) {
   typed = TypedEquation{};
   Reader reader(line);
-  if (reader.read(typed)) return true;
+  if (reader.readEquation(typed)) return true;
   failedAt = reader.at();
   return false;
+}
+
+std::string plainFormula(std::string_view answer) {
+  TypedTerm t;
+  if (Reader(answer).readFormulaAlone(t)) {
+    return t.formula + chargeText(t.charge);
+  }
+  return std::string(withoutBlanks(answer));
 }

@@ -1,14 +1,24 @@
 // Equations as students type them, read into terms. Accepted notation:
-//   arrows        ->  =>  =  →
+//   arrows        ->  -->  =>  ==>  =  →  ⟶  ⇒  ➝, and the two-way <->
+//                 <=> ⇌ (the drill's reactions go one way, and no verdict
+//                 depends on it); the longest arrow wins: "O2-->" is O2
 //   coefficients  2HCl or 2 HCl
-//   charges       Zn2+, Zn^2+, Cl-, H^+ (never sign first: Zn+2)
-//   states        (s) (l) (g) (aq), in any letter case, right after
+//   subscripts    H2O, H₂O, H_2O, H_{2}O
+//   charges       Zn2+, Zn^2+, Zn^{2+}, Zn{2+}, Zn^+2, Zn²⁺, Cl-, Cl−, H^+;
+//                 Zn+2 where the term ends after the digits; SO4 2- with a
+//                 blank, where nothing else can be meant
+//   states        (s) (l) (g) (aq) (ppt), in any letter case, or a trailing
+//                 ↓ for (s) and ↑ for (g), after the formula or the charge,
+//                 with or without blanks
 //   no reaction   "no reaction" or "NR", alone or after the reactants
+//   \ce{...}      around the whole equation, as LaTeX writes it, dropped
 // A + or - right after a formula or its charge digits is a charge sign when
-// the end, a blank, "(", another sign or the arrow follows it, and between
-// terms otherwise: "Na++Cl-->NaCl" and "2H2O+2Na->H2+2NaOH" read as meant.
-// Digits before a charge sign that could be read two ways ("CO32-") are
-// read as the catalogue's ion, or H+.
+// the end, a blank, "(", another sign or an arrow follows it, and between
+// terms otherwise: "Na++Cl- ->NaCl" and "2H2O+2Na->H2+2NaOH" read as meant.
+// Plain digits right before such a sign are read as the catalogue's ion
+// where one reading is one ("CO32-" is carbonate, "Fe3+" iron(III)), and as
+// subscripts with a charge of 1 otherwise ("MnO4-"); a larger charge of such
+// a species needs ^ or braces. A formula's brackets must close.
 #ifndef REACTION_DRILL_QUIZ_TYPED_READER_H_
 #define REACTION_DRILL_QUIZ_TYPED_READER_H_
 
@@ -23,7 +33,7 @@
 
 struct TypedTerm {
   int coefficient = 1;  // 1 where none is written, at most 999999
-  std::string formula;  // as typed, without the charge
+  std::string formula;  // without the charge, in ASCII: "H₂O" is "H2O"
   int charge = 0;
   std::optional<State> state;  // none where none is written
   std::string written;         // formula and charge as typed: "Zn^2+"
@@ -35,10 +45,18 @@ struct TypedEquation {
   bool noReaction = false;
 };
 
-// Reads `line` into `typed`. Returns false when it cannot be read, with
+// Reads `line` into `typed` in one pass, looking ahead by a few characters
+// and over blanks only. Returns false when it cannot be read, with
 // `failedAt` at the byte where reading stopped.
 // REQUIRES: the ion catalogue is filled (initIons), for reading charges.
 bool readTypedEquation(std::string_view line, TypedEquation& typed,
                        std::size_t& failedAt);
+
+// `answer` as the quiz writes a formula ("Fe3+", "Al2(SO4)3"), letter case
+// as typed, where it is one formula with or without a charge in any
+// notation above, blanks around it aside; otherwise `answer` without the
+// blanks around it.
+// REQUIRES: the ion catalogue is filled (initIons).
+std::string plainFormula(std::string_view answer);
 
 #endif  // REACTION_DRILL_QUIZ_TYPED_READER_H_

@@ -19,8 +19,25 @@ namespace {
 
 int quiz(std::istream& in, std::ostream& out) { return runQuiz(in, out, 1); }
 
+// A formula with its digits as Unicode subscripts, and a charge (whatever
+// stands from the first sign on) in braces: "Al₂(SO₄)₃", "Fe^{3+}".
+std::string inUnicode(const std::string& formula) {
+  std::string text;
+  const std::size_t sign = formula.find_first_of("+-");
+  for (std::size_t k = 0; k < formula.size() && k < sign; ++k) {
+    const char c = formula[k];
+    text += c >= '0' && c <= '9'
+                ? std::string("\xE2\x82") + static_cast<char>(0x80 + c - '0')
+                : std::string(1, c);
+  }
+  return sign == std::string::npos ? text
+                                   : text + "^{" + formula.substr(sign) + "}";
+}
+
 // Every kind marks its own right answer right (for a solubility, its first
-// letter as y or n), and a wrong one wrong with the right answer named.
+// letter as y or n; for a formula, also between blanks and in Unicode), and
+// a wrong one wrong with the right answer named. A net ionic question asks
+// for the formula equation where nothing dissolves.
 TEST(Questions, EveryKindMarksItsOwnAnswer) {
   initIons();
   seedChance(5);
@@ -36,6 +53,15 @@ TEST(Questions, EveryKindMarksItsOwnAnswer) {
       ASSERT_FALSE(q.mark("x", verdicts));
       ASSERT_EQ(verdicts.str().substr(0, 10), "Correct.\nI") << q.line;
       ASSERT_NE(verdicts.str().find(right), std::string::npos) << q.line;
+      if (q.prompt == "Formula:") {
+        ASSERT_TRUE(q.mark(" " + inUnicode(right) + " ", verdicts)) << right;
+      }
+      // Where nothing dissolves into ions there is no net ionic equation.
+      if (type == 5 && q.prompt == "Equation:") {
+        ASSERT_TRUE(right.find("+(") == std::string::npos &&
+                    right.find("-(") == std::string::npos)
+            << q.line;
+      }
     }
   }
 }

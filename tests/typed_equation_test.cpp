@@ -43,31 +43,79 @@ TEST(TypedEquation, ReadsEveryNotation) {
   const std::vector<std::pair<std::string, std::string>> table = {
       {"2H2O+2Na->H2+2NaOH", "2H2O^0 + 2Na^0 -> H2^0 + 2NaOH^0"},
       {"Na+ + Cl- -> NaCl", "Na^1 + Cl^-1 -> NaCl^0"},
-      {"Na++Cl-->NaCl", "Na^1 + Cl^-1 -> NaCl^0"},
+      {"Na++Cl- ->NaCl", "Na^1 + Cl^-1 -> NaCl^0"},
       {" 2 HCl(AQ)+Zn(s)  =>H2(g) + ZnCl2(aq) ",
        "2HCl^0(3) + Zn^0(0) -> H2^0(2) + ZnCl2^0(3)"},
       {"Zn^2+ + H^+ = X", "Zn^2 + H^1 -> X^0"},
-      {"Ba(OH)2(s) \xE2\x86\x92 Ba2+(aq) + 2OH-(l)",
+      {"Ba(OH)2(s) → Ba2+(aq) + 2OH-(l)",
        "Ba(OH)2^0(0) -> Ba^2(3) + 2OH^-1(1)"},
-      // Digits before a charge are read as the catalogue's ion.
+      // Digits before a charge are read as the catalogue's ion, and as
+      // subscripts of any other species.
       {"CO32- + SO42- + PO43- -> N3- + NO3- + Fe3+ + Hg2+",
        "CO3^-2 + SO4^-2 + PO4^-3 -> N^-3 + NO3^-1 + Fe^3 + Hg^2"},
-      {"co32- -> Xy2+", "co3^-2 -> Xy^2"},
+      {"MnO4- + ClO4- + NO2- + HSO4- -> C6H6+ + co32- + Xy2+ + Fe03+",
+       "MnO4^-1 + ClO4^-1 + NO2^-1 + HSO4^-1 -> C6H6^1 + co3^-2 + Xy2^1 + "
+       "Fe03^1"},
+      {"MnO4^2- + SO₄2- + SO_4- -> O2-", "MnO4^-2 + SO4^-2 + SO4^-1 -> O^-2"},
+      {"H₂O + SO₄²⁻ + Fe³⁺ + H⁺ + Fe³+ + Fe⁺³ + Cl− + Cl– ⟶ X",
+       "H2O^0 + SO4^-2 + Fe^3 + H^1 + Fe^3 + Fe^3 + Cl^-1 + Cl^-1 -> X^0"},
+      {"Cu^{2+} + SO4^{2-} + Fe{3+} + Fe^+3 + Fe^3+ + Na^{+} -> Cl^{-}",
+       "Cu^2 + SO4^-2 + Fe^3 + Fe^3 + Fe^3 + Na^1 -> Cl^-1"},
+      // Sign first only where the term ends after the digits.
+      {"Fe+3(aq) + Fe+3 + Zn-2 -> Fe+3", "Fe^3(3) + Fe^3 + Zn^-2 -> Fe^3"},
+      {"2Fe+3Cl2 ⇒ 2Fe+3 Cl2", "2Fe^0 + 3Cl2^0 -> 2Fe^0 + 3Cl2^0"},
+      {"O_2 + H_2O + P_2O_5 ➝ H_{2}O + C_{12}H_{22}O_{11}",
+       "O2^0 + H2O^0 + P2O5^0 -> H2O^0 + C12H22O11^0"},
+      {"O2-->H2O", "O2^0 -> H2O^0"},
+      {"Na++Cl-->NaCl", "Na^1 + Cl^0 -> NaCl^0"},
+      {"A==>B", "A^0 -> B^0"},
+      {"A <-> B", "A^0 -> B^0"},
+      {"Cl-<=>B", "Cl^-1 -> B^0"},
+      {"A ⇌ B", "A^0 -> B^0"},
+      {"H2O (l) + SO4 2- + Fe ³⁺ -> SO4 2-(aq) + Fe ^3+ (aq)",
+       "H2O^0(1) + SO4^-2 + Fe^3 -> SO4^-2(3) + Fe^3(3)"},
+      {"BaSO4(PPT) + AgCl↓ -> CO2↑ + CO2 ↑",
+       "BaSO4^0(0) + AgCl^0(0) -> "
+       "CO2^0(2) + CO2^0(2)"},
+      {"\\ce{2H2 + O2 -> 2H2O}", "2H2^0 + O2^0 -> 2H2O^0"},
+      {" \\ce{ Cu^{2+} + Zn -> NR } ", "Cu^2 + Zn^0 -> NR"},
       {"NR", " -> NR"},
       {"  no   Reaction ", " -> NR"},
       {"HCl + Cu -> NO REACTION", "HCl^0 + Cu^0 -> NR"},
-      {"Zn+2 -> Zn", "unreadable at 5"},
       {"HCl + -> H2", "unreadable at 6"},
       {"HCl -> H2 -> H2", "unreadable at 10"},
       {"HCl", "unreadable at 3"},
       {"", "unreadable at 0"},
       {"0H2 -> H2", "unreadable at 1"},
       {"Cl^0- -> Cl", "unreadable at 4"},
+      {"Fe^{3+ -> Fe", "unreadable at 6"},
+      {"Fe^300+ -> Fe", "unreadable at 5"},
       {"(aq) -> H2", "unreadable at 0"},
       {"HCl - Zn -> H2", "unreadable at 4"},
+      {"Ba(OH2 -> X", "unreadable at 6"},
+      {"Ba(OH)2) -> X", "unreadable at 7"},
+      {"H_ -> H", "unreadable at 2"},
+      {"H₂O ☃ -> X", "unreadable at 6"},
+      {"SO4 2 -> X", "unreadable at 4"},
+      {"\\ce{H2 -> H2", "unreadable at 12"},
   };
   for (const auto& [line, expected] : table) {
     EXPECT_EQ(readBack(line), expected) << line;
+  }
+}
+
+// A single formula in any notation is the formula as the quiz writes it.
+TEST(TypedEquation, ReadsSingleFormulas) {
+  initIons();
+  const std::vector<std::pair<std::string, std::string>> table = {
+      {" Al3+ ", "Al3+"}, {"Fe^3+", "Fe3+"},
+      {"Fe³⁺", "Fe3+"},   {"Fe+3", "Fe3+"},
+      {"fe{3+}", "fe3+"}, {"SO4^{2-}", "SO42-"},
+      {"Na^+ ", "Na+"},   {"Al₂(SO₄)₃", "Al2(SO4)3"},
+      {"2Na+", "2Na+"},   {" Fe3+(aq)", "Fe3+(aq)"},
+  };
+  for (const auto& [answer, plain] : table) {
+    EXPECT_EQ(plainFormula(answer), plain) << answer;
   }
 }
 
@@ -76,16 +124,25 @@ struct Verdict {
   std::string verdict;  // up to "; correct answer is"
 };
 
-void expectVerdicts(const Equation& right, const std::vector<Verdict>& table) {
+void expectVerdicts(const AskedEquation& asked,
+                    const std::vector<Verdict>& table) {
   for (const Verdict& v : table) {
     std::ostringstream out;
-    EXPECT_EQ(markTypedEquation(right, v.answer, out), v.verdict == "Correct.")
+    EXPECT_EQ(markTypedEquation(asked, v.answer, out), v.verdict == "Correct.")
         << v.answer;
-    const std::string tail = v.verdict == "Correct."
-                                 ? "\n"
-                                 : "; correct answer is " + ascii(right) + "\n";
+    const std::string tail =
+        v.verdict == "Correct."
+            ? "\n"
+            : "; correct answer is " + ascii(asked.right) + "\n";
     EXPECT_EQ(out.str(), v.verdict + tail) << v.answer;
   }
+}
+
+AskedEquation asFormula(const FormulaEquations& e) {
+  return {e.formula, EquationForm::formula};
+}
+AskedEquation asNetIonic(const FormulaEquations& e) {
+  return {e.net ? *e.net : e.formula, EquationForm::netIonic};
 }
 
 TEST(TypedEquation, NamesWhatIsWrong) {
@@ -93,56 +150,87 @@ TEST(TypedEquation, NamesWhatIsWrong) {
   const FormulaEquations zinc = formulaEquations(
       Reaction{2, {{named("nitrate"), named("zinc"), named("carbonate")}, {}}});
   expectVerdicts(
-      zinc.formula,
+      asFormula(zinc),
       {{"ZnCO3+2HNO3=CO2+H2O+Zn(NO3)2", "Correct."},
-       {"2HNO3 + ZnCO3 -> Zn(NO3)2 + H2O", "Incorrect; CO2 is missing"},
+       {"2HNO3 + ZnCO3 -> Zn(NO3)2 + H2O",
+        "Incorrect; CO2 is missing on the right"},
        {"2HNO3 + ZnCO3 -> Zn(NO3)2 + H2O + CO2 + O2",
-        "Incorrect; O2 should not be there"},
-       {"Zn(NO3)2 + H2O + CO2 -> 2HNO3 + ZnCO3", "Incorrect; HNO3 is missing"},
+        "Incorrect; O2 should not be on the right"},
+       {"2HNO3 -> Zn(NO3)2 + H2O + CO2 + ZnCO3",
+        "Incorrect; ZnCO3 is missing on the left"},
        {"HNO3 + ZnCO3 -> Zn(NO3)2 + H2O + CO2",
         "Incorrect; H is not balanced (1 on the left, 2 on the right)"},
        {"2hno3 + ZnCO3 -> Zn(NO3)2 + H2O + CO2",
         "Close; check the letter case of hno3"},
+       {"2HNO3 + ZnCO3 -> Zn(NO3)2 + H2O + Co2",
+        "Close; check the letter case of Co2"},
+       {"HNO3 + ZnCO3 + HNO3 -> Zn(NO3)2 + H2O + CO2",
+        "Close; write HNO3 once, as 2HNO3"},
        {"4HNO3 + 2ZnCO3 -> 2Zn(NO3)2 + 2H2O + 2CO2",
         "Close; the coefficients can be divided by 2"},
        {"2HNO3 + ZnCO3(aq) -> Zn(NO3)2 + H2O + CO2",
         "Close; ZnCO3 is (s) here"},
-       {"no reaction", "Incorrect; Zn(NO3)2 is missing"},
+       {"no reaction", "Incorrect; this reaction does take place"},
+       {"2HNO3 + ZnCO3 -> NR", "Incorrect; this reaction does take place"},
        {"2HNO3 + ZnCO3 -> Zn(NO3)2 + H2O + CO2 \x01 ->",
-        "Incorrect; cannot read \"H2O + CO2 ? ->\""}});
+        "Incorrect; cannot read \"H2O + CO2 ? ->\""},
+       {"2HNO3 + ZnCO3 -> Zn(NO3)2 + H₂O + CO₂ ☃",
+        "Incorrect; cannot read \"H₂O + CO₂ ☃\""}});
   expectVerdicts(
-      *zinc.net,
+      asNetIonic(zinc),
       {{"2H^+ +ZnCO3(s)\xE2\x86\x92Zn^2+(aq)+H2O+CO2", "Correct."},
        {"2H+ + ZnCO3 -> Zn2+ + H2O + CO2 + 2NO3-",
-        "Incorrect; NO3- should not be there"},
-       {"2H+ + ZnCO3 -> Zn + H2O + CO2", "Incorrect; Zn2+ is missing"},
-       {"2H+ + ZnCO3 -> Zn3+ + H2O + CO2", "Incorrect; Zn2+ is missing"}});
+        "Incorrect; NO3- should not be on the right"},
+       {"2H+ + ZnCO3 -> Zn + H2O + CO2",
+        "Incorrect; Zn2+ is missing on the right"},
+       {"2H+ + ZnCO3 -> Zn2+(s) + H2O + CO2",
+        "Incorrect; Zn2+ is (aq) here: it dissolves"},
+       {"2H+ + ZnCO3 -> Zn2+ + H2O(g) + CO2", "Close; H2O is (l) here"}});
   const FormulaEquations silver = formulaEquations(Reaction{
       6,
       {{named("silver"), named("nitrate"), named("sodium"), named("chloride")},
        {}}});
-  expectVerdicts(*silver.net,
-                 {{"Ag+ + Cl- -> AgCl", "Correct."},
-                  {"Ag+ + 2Cl- -> AgCl",
-                   "Incorrect; Cl is not balanced (2 on the left, "
-                   "1 on the right)"},
-                  {"Ag2+ + Cl- -> AgCl", "Incorrect; Ag+ is missing"}});
+  expectVerdicts(
+      asNetIonic(silver),
+      {{"Ag+ + Cl- -> AgCl", "Correct."},
+       {"Ag+ + 2Cl- -> AgCl",
+        "Incorrect; Cl is not balanced (2 on the left, "
+        "1 on the right)"},
+       {"Ag2+ + Cl- -> AgCl", "Incorrect; Ag+ is missing on the left"},
+       {"Ag+ + Cl- -> AgCl(aq)",
+        "Incorrect; AgCl is (s) here: it precipitates"},
+       {"Ag+(s) + Cl- -> AgCl(ppt)", "Close; Ag+ is (aq) here"}});
+  expectVerdicts(asFormula(silver), {{"AgNO3 + NaCl -> AgCl(aq) + NaNO3",
+                                      "Close; AgCl is (s) here"}});
   const FormulaEquations carbonic = formulaEquations(Reaction{
       2, {{named("carbonate"), named("zinc"), named("carbonate")}, {}}});
-  expectVerdicts(carbonic.formula,
+  expectVerdicts(asFormula(carbonic),
                  {{"H2CO3 + 2ZnCO3 -> 2ZnCO3 + H2O + CO2",
                    "Close; balanced, but not the smallest set"}});
   // Steam from a combustion may be written as the liquid too.
-  expectVerdicts(formulaEquations(Reaction{8, {{}, {2, 0, 6}}}).formula,
+  expectVerdicts(asFormula(formulaEquations(Reaction{8, {{}, {2, 0, 6}}})),
                  {{"2C2H6 + 7O2 -> 4CO2 + 6H2O(l)", "Correct."},
                   {"2C2H6 + 7O2 -> 4CO2 + 6H2O(s)", "Close; H2O is (g) here"}});
   const FormulaEquations none =
       formulaEquations(Reaction{3, {{named("chloride"), named("copper")}, {}}});
-  expectVerdicts(none.formula, {{"NR", "Correct."},
-                                {"HCl(aq) + Cu -> no reaction", "Correct."},
-                                {"HCl + Cu(aq) -> NR", "Close; Cu is (s) here"},
-                                {"2HCl + Cu -> CuCl2 + H2",
-                                 "Incorrect; CuCl2 should not be there"}});
+  expectVerdicts(
+      asFormula(none),
+      {{"NR", "Correct."},
+       {"HCl(aq) + Cu -> no reaction", "Correct."},
+       {"HCl + Cu(aq) -> NR", "Close; Cu is (s) here"},
+       {"H+ + Cu -> NR", "Incorrect; HCl is missing on the left"},
+       {"2HCl + Cu -> CuCl2 + H2", "Incorrect; nothing reacts here"}});
+  // Asked in ions, a no reaction may name a reactant by its ions.
+  expectVerdicts(
+      asNetIonic(none),
+      {{"H+ + Cu -> NR", "Correct."},
+       {"H+ + Cl- + Cu -> no reaction", "Correct."},
+       {"HCl + Cu -> NR", "Correct."},
+       {"Cl- -> NR", "Incorrect; Cu is missing on the left"},
+       {"H+ + NO3- + Cu -> NR", "Incorrect; NO3- should not be on the left"},
+       {"h+ + Cu -> NR", "Close; check the letter case of h"},
+       {"H+(l) + Cu -> NR", "Close; H+ is (aq) here"},
+       {"H+ + Cu -> H2 + Cu2+", "Incorrect; nothing reacts here"}});
 }
 
 // The right answer without its states and with each side reversed, or with
@@ -163,21 +251,48 @@ std::string retyped(const Equation& e, bool reversed, int factor) {
          (e.noReaction ? "no reaction" : side(e.products));
 }
 
+// The right answer with every subscript in Unicode, every charge in braces
+// and a Unicode arrow, inside \ce{}.
+std::string inUnicode(const Equation& e) {
+  const auto side = [](const std::vector<Term>& terms) {
+    std::string text;
+    for (const Term& t : terms) {
+      text += (text.empty() ? "" : " + ") + std::to_string(t.coefficient);
+      for (const char c : t.formula) {
+        text += c >= '0' && c <= '9' ? std::string("\xE2\x82") +
+                                           static_cast<char>(0x80 + c - '0')
+                                     : std::string(1, c);
+      }
+      if (t.charge != 0) text += "^{" + chargeText(t.charge) + "}";
+    }
+    return text;
+  };
+  return "\\ce{" + side(e.reactants) + " ⟶ " +
+         (e.noReaction ? "NR" : side(e.products)) + "}";
+}
+
 TEST(TypedEquation, RightAnswersOfManyQuestions) {
   initIons();
   seedChance(12);
   for (int k = 0; k < 4000; ++k) {
     FormulaEquations all = formulaEquations(drawAnyReaction());
-    const Equation right =
-        k % 2 == 1 && all.net ? std::move(*all.net) : std::move(all.formula);
-    std::ostringstream out;
-    ASSERT_TRUE(markTypedEquation(right, ascii(right), out)) << out.str();
-    ASSERT_TRUE(markTypedEquation(right, retyped(right, true, 1), out))
-        << retyped(right, true, 1) << "\n"
-        << out.str();
+    const bool ionic = k % 2 == 1 && splitsIntoIons(all.formula);
+    const AskedEquation asked{
+        ionic && all.net ? std::move(*all.net) : std::move(all.formula),
+        ionic ? EquationForm::netIonic : EquationForm::formula};
+    const Equation& right = asked.right;
+    std::vector<std::string> typings = {ascii(right), retyped(right, true, 1),
+                                        inUnicode(right)};
+    if (ionic && right.noReaction)
+      typings.push_back(ascii(completeIonic(right)));
+    for (const std::string& typed : typings) {
+      std::ostringstream out;
+      ASSERT_TRUE(markTypedEquation(asked, typed, out)) << typed << "\n"
+                                                        << out.str();
+    }
     if (right.noReaction) continue;
-    out.str("");
-    markTypedEquation(right, retyped(right, false, 2), out);
+    std::ostringstream out;
+    markTypedEquation(asked, retyped(right, false, 2), out);
     ASSERT_EQ(out.str().substr(0, 44),
               "Close; the coefficients can be divided by 2;")
         << out.str();
