@@ -6,22 +6,29 @@
 #include "drill_session.h"
 #include "reveal.h"
 
-std::string drillWorksheet(std::uint64_t seed, unsigned choice,
-                           std::uint32_t count, bool formulas,
-                           const SheetFormat& format) {
-  Sheet sheet;
+namespace {
+
+// Ruled lines for the type, the products and the ionic answer in words;
+// with the formula equations, room for them too, the complete ionic
+// equation the longest.
+constexpr unsigned wordLines = 4;
+constexpr unsigned formulaLines = 7;
+
+}  // namespace
+
+std::string drillWorksheet(const SheetRequest& request, bool formulas) {
+  Sheet sheet = sheetFor(request, "reaction-drill", "drill",
+                         formulas ? "--formulas" : "");
   sheet.title = "reaction-drill worksheet: predict the products";
-  sheet.typeName = reactionTypeMenu()[choice];
-  sheet.seed = seed;
-  sheet.remake = remakeCommand("reaction-drill", seed, choice, count,
-                               formulas ? "--formulas" : "", format);
-  DrillSession session(seed, choice);
-  for (std::uint32_t k = 0; k < count; ++k) {
+  sheet.typeName = reactionTypeMenu()[request.choice];
+  const unsigned lines = wordLines + (formulas ? formulaLines : 0);
+  DrillSession session(request.seed, request.choice);
+  for (std::uint32_t k = 0; k < request.count; ++k) {
     Revealed shown = reveal(session.next(), formulas);
     std::vector<SheetLine> key = std::move(shown.answer);
     for (SheetLine& line : shown.equations) key.push_back(std::move(line));
     sheet.entries.push_back(
-        {std::move(shown.question), std::nullopt, std::move(key), true});
+        {std::move(shown.question), std::nullopt, std::move(key), lines});
   }
-  return format.write(sheet);
+  return request.format->write(sheet);
 }

@@ -3,18 +3,16 @@
 #ifndef REACTION_DRILL_DRILL_DRILL_SHEET_H_
 #define REACTION_DRILL_DRILL_DRILL_SHEET_H_
 
-#include <cstdint>
 #include <string>
 
 #include "formats.h"
 
-// A worksheet of `count` questions of reaction type `choice` (0 for random),
-// exactly those a drill session seeded with `seed` asks, in order; with
-// `formulas` the key holds the formula equations too.
-// REQUIRES: choice <= reactionTypes; count <= maxSheetQuestions; the ion
-// catalogue is filled.
-std::string drillWorksheet(std::uint64_t seed, unsigned choice,
-                           std::uint32_t count, bool formulas,
-                           const SheetFormat& format);
+// The worksheet `request` asks for: its count of questions of reaction type
+// request.choice (0 for random), exactly those a drill session seeded with
+// its seed asks, in order; with `formulas` the key holds the formula
+// equations too, and the sheet leaves room for them.
+// REQUIRES: request.choice <= reactionTypes; request.count <=
+// maxSheetQuestions; the ion catalogue is filled.
+std::string drillWorksheet(const SheetRequest& request, bool formulas);
 
 #endif  // REACTION_DRILL_DRILL_DRILL_SHEET_H_

@@ -8,7 +8,7 @@ namespace {
 
 QuizQuestion ask(const Ion& cation, const Ion& anion) {
   const std::string formula = makeFormula(cation, anion);
-  return {compoundLine(cation, anion),
+  return {words(compoundLine(cation, anion)),
           "Formula:",
           {formula, htmlFormula(formula)},
           [cation, anion](std::string_view answer, std::ostream& out) {

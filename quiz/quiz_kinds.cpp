@@ -7,5 +7,5 @@ std::vector<std::string_view> questionTypeMenu() {
 }
 
 std::string promptFor(const QuizQuestion& q) {
-  return q.line + "\n" + std::string(q.prompt) + " ";
+  return q.line.text + "\n" + std::string(q.prompt) + " ";
 }

@@ -19,13 +19,18 @@
 // only for a fully right answer.
 using Marker = std::function<bool(std::string_view answer, std::ostream& out)>;
 
+// What an answer is written as: it decides the room a worksheet leaves and
+// the keys the browser page offers.
+enum class AnswerForm { formula, yesNo, equation };
+
 // One question as the student meets it.
 struct QuizQuestion {
-  std::string line;         // what is asked: "Ion: beryllium"
+  Rich line;                // what is asked: "Ion: beryllium"
   std::string_view prompt;  // what the answer is asked for with: "Formula:"
   Rich answer;              // the right answer, as the verdicts name it
   Marker mark;
-  bool roomToWrite = false;  // a worksheet leaves room for a long answer
+  AnswerForm form = AnswerForm::formula;
+  unsigned kind = 0;  // its type, numbered as the menu numbers them
 };
 
 // Each kind draws a fresh question, defined in its own file.
@@ -61,7 +66,9 @@ std::vector<std::string_view> questionTypeMenu();
 // A fresh question of kind `type`.
 // REQUIRES: 1 <= type <= questionTypes; the ion catalogue is filled.
 inline QuizQuestion drawQuestion(unsigned type) {
-  return quizKinds[type - 1].draw();
+  QuizQuestion q = quizKinds[type - 1].draw();
+  q.kind = type;
+  return q;
 }
 
 // What the student sees: the question line, then the prompt for the answer

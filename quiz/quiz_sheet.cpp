@@ -2,18 +2,25 @@
 
 #include "quiz_session.h"
 
-std::string quizWorksheet(std::uint64_t seed, unsigned choice,
-                          std::uint32_t count, const SheetFormat& format) {
-  Sheet sheet;
+namespace {
+
+// A line for a formula or a y or n, three for an equation, which may take
+// two in handwriting and a correction.
+unsigned linesFor(AnswerForm form) {
+  return form == AnswerForm::equation ? 3 : 1;
+}
+
+}  // namespace
+
+std::string quizWorksheet(const SheetRequest& request) {
+  Sheet sheet = sheetFor(request, "formula-quiz", "quiz", "");
   sheet.title = "formula-quiz worksheet: write the formula, given the name";
-  sheet.typeName = questionTypeMenu()[choice];
-  sheet.seed = seed;
-  sheet.remake = remakeCommand("formula-quiz", seed, choice, count, "", format);
-  QuizSession session(seed, choice);
-  for (std::uint32_t k = 0; k < count; ++k) {
+  sheet.typeName = questionTypeMenu()[request.choice];
+  QuizSession session(request.seed, request.choice);
+  for (std::uint32_t k = 0; k < request.count; ++k) {
     const QuizQuestion q = session.next();
     sheet.entries.push_back(
-        {words(q.line), words(q.prompt), {{q.answer, 0}}, q.roomToWrite});
+        {q.line, words(q.prompt), {{q.answer, 0}}, linesFor(q.form)});
   }
-  return format.write(sheet);
+  return request.format->write(sheet);
 }

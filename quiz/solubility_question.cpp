@@ -10,11 +10,12 @@ bool hasOneAnswer(const Ion& cation, const Ion& anion) {
 }
 
 QuizQuestion ask(const Ion& cation, const Ion& anion) {
-  return {compoundLine(cation, anion),
+  return {words(compoundLine(cation, anion)),
           "Soluble? (y/n):", words(isSolubleWord(isSolubleChar(cation, anion))),
           [cation, anion](std::string_view answer, std::ostream& out) {
             return getSolResponse(cation, anion, answer, out);
-          }};
+          },
+          AnswerForm::yesNo};
 }
 
 }  // namespace

@@ -32,10 +32,10 @@ TEST(Questions, EveryKindMarksItsOwnAnswer) {
                                 : right[0] == 's'             ? "y"
                                                               : "n";
       std::ostringstream verdicts;
-      ASSERT_TRUE(q.mark(typed, verdicts)) << q.line << ": " << typed;
+      ASSERT_TRUE(q.mark(typed, verdicts)) << q.line.text << ": " << typed;
       ASSERT_FALSE(q.mark("x", verdicts));
-      ASSERT_EQ(verdicts.str().substr(0, 10), "Correct.\nI") << q.line;
-      ASSERT_NE(verdicts.str().find(right), std::string::npos) << q.line;
+      ASSERT_EQ(verdicts.str().substr(0, 10), "Correct.\nI") << q.line.text;
+      ASSERT_NE(verdicts.str().find(right), std::string::npos) << q.line.text;
     }
   }
 }
@@ -108,14 +108,14 @@ TEST(Questions, AskOnlyWhatHasOneRightAnswer) {
   for (unsigned type = 1; type <= 3; ++type) {
     for (int i = 0; i < 5000; ++i) {
       const QuizQuestion q = drawQuestion(type);
-      std::istringstream line(q.line.substr(q.line.find(' ') + 1));
+      std::istringstream line(q.line.text.substr(q.line.text.find(' ') + 1));
       std::string cation;
       std::string anion;
       line >> cation >> anion;
-      ASSERT_TRUE(cation != "iron" && cation != "copper") << q.line;
+      ASSERT_TRUE(cation != "iron" && cation != "copper") << q.line.text;
       if (type == 1) ions.insert(cation);
       if (type == 3) {
-        ASSERT_NE(q.answer.text, "<an error occurred>") << q.line;
+        ASSERT_NE(q.answer.text, "<an error occurred>") << q.line.text;
         cations.insert(cation);
         anions.insert(anion);
       }

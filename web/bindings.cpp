@@ -116,7 +116,7 @@ class PageQuiz {
   val next() {
     asked_ = session_.next();
     val out = val::object();
-    out.set("question", asked_.line);
+    out.set("question", asked_.line.text);
     out.set("prompt", std::string(asked_.prompt));
     return out;
   }
@@ -144,26 +144,33 @@ std::string score(std::uint32_t correct, std::uint32_t answered) {
   return scoreLine(correct, answered);
 }
 
-// The HTML worksheets, as `--worksheet --format html` writes them; empty
-// for a bad seed, type or count.
-std::string drillSheet(const std::string& seedText, unsigned choice,
-                       std::uint32_t count, bool formulas) {
+// The worksheet of `count` questions, or nothing for a bad seed, type or
+// count.
+std::optional<SheetRequest> requestOf(const std::string& seedText,
+                                      unsigned choice, unsigned types,
+                                      std::uint32_t count) {
   const std::optional<std::uint64_t> seed = parseSeed(seedText);
-  if (!seed || choice > reactionTypes || count == 0 ||
-      count > maxSheetQuestions) {
-    return {};
+  if (!seed || choice > types || count == 0 || count > maxSheetQuestions) {
+    return std::nullopt;
   }
-  return drillWorksheet(*seed, choice, count, formulas, *findFormat("html"));
+  return SheetRequest{
+      *seed, choice, count, SheetParts::both, findFormat("html"), defaultPage};
 }
 
-std::string quizSheet(const std::string& seedText, unsigned choice,
+// The HTML worksheets, as `--worksheet --format html` writes them; empty
+// for a bad seed, type or count.
+std::string drillSheet(const std::string& seed, unsigned choice,
+                       std::uint32_t count, bool formulas) {
+  const std::optional<SheetRequest> request =
+      requestOf(seed, choice, reactionTypes, count);
+  return request ? drillWorksheet(*request, formulas) : std::string();
+}
+
+std::string quizSheet(const std::string& seed, unsigned choice,
                       std::uint32_t count) {
-  const std::optional<std::uint64_t> seed = parseSeed(seedText);
-  if (!seed || choice > questionTypes || count == 0 ||
-      count > maxSheetQuestions) {
-    return {};
-  }
-  return quizWorksheet(*seed, choice, count, *findFormat("html"));
+  const std::optional<SheetRequest> request =
+      requestOf(seed, choice, questionTypes, count);
+  return request ? quizWorksheet(*request) : std::string();
 }
 
 // Asks and marks a question of every type once, so that the browser
