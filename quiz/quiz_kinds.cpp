@@ -9,3 +9,8 @@ std::vector<std::string_view> questionTypeMenu() {
 std::string promptFor(const QuizQuestion& q) {
   return q.line.text + "\n" + std::string(q.prompt) + " ";
 }
+
+Verdict verdictOf(bool right, std::string_view line) {
+  if (right) return Verdict::right;
+  return line.substr(0, 5) == "Close" ? Verdict::close : Verdict::wrong;
+}

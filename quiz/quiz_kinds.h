@@ -19,6 +19,11 @@
 // only for a fully right answer.
 using Marker = std::function<bool(std::string_view answer, std::ostream& out)>;
 
+// How a verdict counts: every marker starts its line with "Correct.",
+// "Close" or "Incorrect", and only a correct answer is right.
+enum class Verdict { right, close, wrong };
+Verdict verdictOf(bool right, std::string_view line);
+
 // What an answer is written as: it decides the room a worksheet leaves and
 // the keys the browser page offers.
 enum class AnswerForm { formula, yesNo, equation };

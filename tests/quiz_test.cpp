@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <iterator>
 #include <set>
 #include <sstream>
 #include <string>
@@ -14,6 +16,7 @@
 #include "ion.h"
 #include "quiz_kinds.h"
 #include "transcript.h"
+#include "typing_notes.h"
 
 namespace {
 
@@ -126,6 +129,18 @@ TEST(Questions, AskOnlyWhatHasOneRightAnswer) {
   // Nitride and phosphide still come up, with the cations whose salts
   // always dissolve.
   EXPECT_EQ(anions.size(), 14U);
+}
+
+// The README's list of how to type is the page's note, row for row.
+TEST(TypingNotes, TheReadmeListsThemInOrder) {
+  std::ifstream file(README_FILE);
+  const std::string readme((std::istreambuf_iterator<char>(file)), {});
+  std::string list;
+  for (const TypingNote& note : typingNotes) {
+    list += "- " + std::string(note.what) + ": `" + std::string(note.example) +
+            "`\n";
+  }
+  EXPECT_NE(readme.find(list), std::string::npos) << list;
 }
 
 }  // namespace
