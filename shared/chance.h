@@ -60,7 +60,7 @@ inline Pcg32& generator() {
 
 // A generator that starts from `seed`: the same seed, the same questions.
 inline Pcg32 seededChance(std::uint64_t seed) {
-  return Pcg32(seed, chance_detail::stream);
+  return {seed, chance_detail::stream};
 }
 
 // Restarts the shared generator from `seed`.

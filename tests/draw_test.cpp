@@ -22,6 +22,7 @@ std::vector<Reaction> drawMany(unsigned type) {
   initIons();
   seedChance(2024);
   std::vector<Reaction> all;
+  all.reserve(draws);
   for (int k = 0; k < draws; ++k) all.push_back(drawReaction(type));
   return all;
 }
