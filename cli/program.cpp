@@ -14,10 +14,7 @@ int runSession(const ProgramInfo& program, const SessionOptions& session,
   initIons();
   const std::uint64_t seed = session.seed ? *session.seed : freshSeed();
   if (session.worksheet) {
-    const SheetFormat& format =
-        session.format != nullptr ? *session.format : defaultFormat();
-    std::cout << sheet(seed, session.type.value_or(0),
-                       session.count.value_or(defaultSheetQuestions), format);
+    std::cout << sheet(sheetRequest(session, seed));
     return std::cout.flush() ? 0 : 1;
   }
   return runOnStandardStreams(program.name,

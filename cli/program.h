@@ -14,10 +14,8 @@
 #include "options.h"
 #include "session_options.h"
 
-// A program's worksheet of `count` questions of type `choice` from `seed`.
-using SheetWriter =
-    std::function<std::string(std::uint64_t seed, std::uint32_t choice,
-                              std::uint32_t count, const SheetFormat& format)>;
+// A program's worksheet as `request` asks for it.
+using SheetWriter = std::function<std::string(const SheetRequest& request)>;
 
 // A program's dialogue, its questions drawn from `seed`.
 using SessionDialogue =

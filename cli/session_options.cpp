@@ -56,12 +56,21 @@ OptionError readCount(SessionOptions& s, std::string_view value) {
 OptionError readFormat(SessionOptions& s, std::string_view value) {
   s.format = findFormat(value);
   if (s.format != nullptr) return std::nullopt;
-  return quoted("format", value) + " is not " + formatNames();
+  return quoted("format", value) + " is not " + sentenceOf(sheetFormats);
+}
+
+OptionError readParts(SessionOptions& s, std::string_view value) {
+  s.parts = findParts(value);
+  if (s.parts != nullptr) return std::nullopt;
+  return quoted("only", value) + " is not " + sentenceOf(sheetPartNames);
 }
 
 OptionError checkSession(const SessionOptions& s) {
   if (s.format != nullptr && !s.worksheet) {
     return quoted("format", s.format->name) + " needs --worksheet";
+  }
+  if (s.parts != nullptr && !s.worksheet) {
+    return quoted("only", s.parts->name) + " needs --worksheet";
   }
   if (s.worksheet && s.count && *s.count > maxSheetQuestions) {
     return quoted("count", std::to_string(*s.count)) +
@@ -77,5 +86,16 @@ SessionHelp sessionHelp(std::uint32_t types, std::string_view counted) {
       "ask only type T (0 random, 1 to " + std::to_string(types) + "), no menu",
       "end after N " + std::string(counted),
       "write a worksheet and its key instead",
-      "the worksheet as " + formatNames()};
+      "the worksheet as " + sentenceOf(sheetFormats),
+      "only the worksheet's " + sentenceOf(sheetPartNames)};
+}
+
+SheetRequest sheetRequest(const SessionOptions& s, std::uint64_t seed) {
+  SheetRequest request;
+  request.seed = seed;
+  request.choice = s.type.value_or(0);
+  request.count = s.count.value_or(defaultSheetQuestions);
+  if (s.parts != nullptr) request.parts = s.parts->parts;
+  if (s.format != nullptr) request.format = s.format;
+  return request;
 }

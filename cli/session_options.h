@@ -1,8 +1,8 @@
 // The options that shape a session of either program: the seed, a fixed
-// question type, the number of questions, and a printable worksheet in
-// place of the dialogue. Each program's option table takes them with
-// sessionOptions, for its own settings, which hold a SessionOptions as
-// `session` and their highest question type as `types`.
+// question type, the number of questions, and a printable worksheet, or
+// one of its parts, in place of the dialogue. Each program's option table takes
+// them with sessionOptions, for its own settings, which hold a SessionOptions
+// as `session` and their highest question type as `types`.
 #ifndef REACTION_DRILL_CLI_SESSION_OPTIONS_H_
 #define REACTION_DRILL_CLI_SESSION_OPTIONS_H_
 
@@ -20,7 +20,8 @@ struct SessionOptions {
   std::optional<std::uint32_t> type;   // none: ask with the menu
   std::optional<std::uint32_t> count;  // none: until input ends
   bool worksheet = false;
-  const SheetFormat* format = nullptr;  // only with a worksheet
+  const SheetFormat* format = nullptr;   // only with a worksheet
+  const SheetPartName* parts = nullptr;  // only with a worksheet
 };
 
 // `text` as a number from 0 to `highest`: decimal digits only, no sign,
@@ -33,13 +34,17 @@ OptionError readType(SessionOptions& s, std::string_view value,
                      std::uint32_t highest);
 OptionError readCount(SessionOptions& s, std::string_view value);
 OptionError readFormat(SessionOptions& s, std::string_view value);
+OptionError readParts(SessionOptions& s, std::string_view value);
 
 // What is wrong with the options taken together, or nothing.
 OptionError checkSession(const SessionOptions& s);
 
+// The worksheet the options ask for, of the questions of `seed`.
+SheetRequest sheetRequest(const SessionOptions& s, std::uint64_t seed);
+
 // The usage lines of the session options; `counted` is what --count counts.
 struct SessionHelp {
-  std::string seed, type, count, worksheet, format;
+  std::string seed, type, count, worksheet, format, only;
 };
 SessionHelp sessionHelp(std::uint32_t types, std::string_view counted);
 
@@ -65,6 +70,8 @@ std::vector<Option<Settings>> sessionOptions(std::string_view counted) {
        [](Settings& s, std::string_view v) {
          return readFormat(s.session, v);
        }},
+      {"only", 0, "P", std::move(help.only),
+       [](Settings& s, std::string_view v) { return readParts(s.session, v); }},
   };
 }
 

@@ -4,28 +4,39 @@
 #include <vector>
 
 #include "drill_session.h"
-#include "reveal.h"
 
-std::string drillWorksheet(std::uint64_t seed, unsigned choice,
-                           std::uint32_t count, Extras extras,
-                           const SheetFormat& format) {
-  Sheet sheet;
-  sheet.title = "reaction-drill worksheet: predict the products";
-  sheet.typeName = reactionTypeMenu()[choice];
-  sheet.seed = seed;
+namespace {
+
+// Ruled lines for the type, the products and the ionic answer in words;
+// with the formula equations, room for them too, the complete ionic
+// equation the longest.
+constexpr unsigned wordLines = 4;
+constexpr unsigned formulaLines = 7;
+
+// The options a key's extras are asked for with.
+std::string optionsFor(Extras extras) {
   std::string options = extras.formulas ? "--formulas" : "";
   if (extras.reasons) options += options.empty() ? "--explain" : " --explain";
-  sheet.remake =
-      remakeCommand("reaction-drill", seed, choice, count, options, format);
-  DrillSession session(seed, choice);
-  for (std::uint32_t k = 0; k < count; ++k) {
+  return options;
+}
+
+}  // namespace
+
+std::string drillWorksheet(const SheetRequest& request, Extras extras) {
+  Sheet sheet =
+      sheetFor(request, "reaction-drill", "drill", optionsFor(extras));
+  sheet.title = "reaction-drill worksheet: predict the products";
+  sheet.typeName = reactionTypeMenu()[request.choice];
+  const unsigned lines = wordLines + (extras.formulas ? formulaLines : 0);
+  DrillSession session(request.seed, request.choice);
+  for (std::uint32_t k = 0; k < request.count; ++k) {
     Revealed shown = reveal(session.next(), extras);
     std::vector<SheetLine> key = std::move(shown.answer);
     for (auto* more : {&shown.equations, &shown.reasons}) {
       for (SheetLine& line : *more) key.push_back(std::move(line));
     }
     sheet.entries.push_back(
-        {std::move(shown.question), std::nullopt, std::move(key), true});
+        {std::move(shown.question), std::nullopt, std::move(key), lines});
   }
-  return format.write(sheet);
+  return request.format->write(sheet);
 }

@@ -3,19 +3,18 @@
 #ifndef REACTION_DRILL_DRILL_DRILL_SHEET_H_
 #define REACTION_DRILL_DRILL_DRILL_SHEET_H_
 
-#include <cstdint>
 #include <string>
 
 #include "formats.h"
 #include "reveal.h"
 
-// A worksheet of `count` questions of reaction type `choice` (0 for random),
-// exactly those a drill session seeded with `seed` asks, in order; the key
-// holds the formula equations and the reasons that `extras` asks for.
-// REQUIRES: choice <= reactionTypes; count <= maxSheetQuestions; the ion
-// catalogue is filled.
-std::string drillWorksheet(std::uint64_t seed, unsigned choice,
-                           std::uint32_t count, Extras extras,
-                           const SheetFormat& format);
+// The worksheet `request` asks for: its count of questions of reaction type
+// request.choice (0 for random), exactly those a drill session seeded with
+// its seed asks, in order; the key holds the formula equations and the
+// reasons that `extras` asks for, and the sheet leaves room for the
+// equations.
+// REQUIRES: request.choice <= reactionTypes; request.count <=
+// maxSheetQuestions; the ion catalogue is filled.
+std::string drillWorksheet(const SheetRequest& request, Extras extras);
 
 #endif  // REACTION_DRILL_DRILL_DRILL_SHEET_H_

@@ -49,9 +49,8 @@ int main(int argc, char** argv) {
   }
   return runSession(
       program, settings.session,
-      [&settings](std::uint64_t seed, std::uint32_t choice, std::uint32_t count,
-                  const SheetFormat& format) {
-        return drillWorksheet(seed, choice, count, settings.extras, format);
+      [&settings](const SheetRequest& request) {
+        return drillWorksheet(request, settings.extras);
       },
       [&settings](std::istream& in, std::ostream& out, std::uint64_t seed) {
         return runDrill(in, out, seed, settings);

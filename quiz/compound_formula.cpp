@@ -9,15 +9,15 @@ namespace {
 
 QuizQuestion ask(const Ion& cation, const Ion& anion) {
   const std::string formula = makeFormula(cation, anion);
-  return {compoundLine(cation, anion),
+  return {words(compoundLine(cation, anion)),
           "Formula:",
           {formula, htmlFormula(formula)},
           [cation, anion](std::string_view answer, std::ostream& out) {
             return getResponse(cation, anion, plainFormula(answer), out);
           },
-          false,
-          {formulaReason(cation, anion)},
-          {}};
+          AnswerForm::formula,
+          0,
+          {formulaReason(cation, anion)}};
 }
 
 }  // namespace

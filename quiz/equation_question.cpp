@@ -6,6 +6,21 @@
 #include "equation_text.h"
 #include "menu.h"
 
+namespace {
+
+// The reactants, with the formulas of the types that name any in HTML, as
+// the drill shows them.
+Rich reactantsLine(const Reaction& reaction) {
+  Rich line = words("Reactants: " + compose(reaction).question);
+  const ReactionKind& kind = *reactionType(reaction.type).kind;
+  if (kind.html != nullptr) {
+    line.html = "Reactants: " + kind.html(reaction.reactants).question;
+  }
+  return line;
+}
+
+}  // namespace
+
 Reaction drawAnyReaction() { return drawReaction(nextType(0, reactionTypes)); }
 
 namespace {
@@ -28,13 +43,14 @@ QuizQuestion askEquation(const Reaction& reaction, AskedEquation equation,
       {"(" + t.qtype + ")", "Products, including spectators:  " + t.products},
       {speciesOf(equation.right)}};
   return {
-      "Reactants: " + t.question,
+      reactantsLine(reaction),
       prompt,
       std::move(answer),
       [right = std::move(equation)](std::string_view typed, std::ostream& out) {
         return markTypedEquation(right, typed, out);
       },
-      true,
+      AnswerForm::equation,
+      0,
       reasons(reaction),
       std::move(hints)};
 }

@@ -13,15 +13,12 @@ Ion draw() {
 }
 
 QuizQuestion ask(const Ion& i) {
-  return {"Ion: " + i.name,
+  return {words("Ion: " + i.name),
           "Formula:",
           {i.makeFormula(), htmlFormula(i.formula, signedCharge(i))},
           [i](std::string_view answer, std::ostream& out) {
             return i.getResponse(plainFormula(answer), out);
-          },
-          false,
-          {},
-          {}};
+          }};
 }
 
 }  // namespace

@@ -45,9 +45,8 @@ int main(int argc, char** argv) {
   }
   return runSession(
       program, settings.session,
-      [&settings](std::uint64_t seed, std::uint32_t choice, std::uint32_t count,
-                  const SheetFormat& format) {
-        return quizWorksheet(seed, choice, count, format, settings.explain);
+      [&settings](const SheetRequest& request) {
+        return quizWorksheet(request, settings.explain);
       },
       [&settings](std::istream& in, std::ostream& out, std::uint64_t seed) {
         return runQuiz(in, out, seed, settings);

@@ -7,5 +7,10 @@ std::vector<std::string_view> questionTypeMenu() {
 }
 
 std::string promptFor(const QuizQuestion& q) {
-  return q.line + "\n" + std::string(q.prompt) + " ";
+  return q.line.text + "\n" + std::string(q.prompt) + " ";
+}
+
+Verdict verdictOf(bool right, std::string_view line) {
+  if (right) return Verdict::right;
+  return line.substr(0, 5) == "Close" ? Verdict::close : Verdict::wrong;
 }

@@ -19,16 +19,26 @@
 // only for a fully right answer.
 using Marker = std::function<bool(std::string_view answer, std::ostream& out)>;
 
+// How a verdict counts: every marker starts its line with "Correct.",
+// "Close" or "Incorrect", and only a correct answer is right.
+enum class Verdict { right, close, wrong };
+Verdict verdictOf(bool right, std::string_view line);
+
+// What an answer is written as: it decides the room a worksheet leaves and
+// the keys the browser page offers.
+enum class AnswerForm { formula, yesNo, equation };
+
 // One question as the student meets it.
 struct QuizQuestion {
-  std::string line;         // what is asked: "Ion: beryllium"
+  Rich line;                // what is asked: "Ion: beryllium"
   std::string_view prompt;  // what the answer is asked for with: "Formula:"
   Rich answer;              // the right answer, as the verdicts name it
   Marker mark;
-  bool roomToWrite = false;  // a worksheet leaves room for a long answer
-  std::vector<std::string> reasons;  // why the answer is right, if it says
+  AnswerForm form = AnswerForm::formula;
+  unsigned kind = 0;  // its type, numbered as the menu numbers them
+  std::vector<std::string> reasons = {};  // why the answer is right, if said
   // The steps a student may ask for one at a time, each a few lines.
-  std::vector<std::vector<std::string>> hints;
+  std::vector<std::vector<std::string>> hints = {};
 };
 
 // Each kind draws a fresh question, defined in its own file.
@@ -64,7 +74,9 @@ std::vector<std::string_view> questionTypeMenu();
 // A fresh question of kind `type`.
 // REQUIRES: 1 <= type <= questionTypes; the ion catalogue is filled.
 inline QuizQuestion drawQuestion(unsigned type) {
-  return quizKinds[type - 1].draw();
+  QuizQuestion q = quizKinds[type - 1].draw();
+  q.kind = type;
+  return q;
 }
 
 // What the student sees: the question line, then the prompt for the answer

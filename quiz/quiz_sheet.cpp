@@ -5,26 +5,33 @@
 
 #include "quiz_session.h"
 
-std::string quizWorksheet(std::uint64_t seed, unsigned choice,
-                          std::uint32_t count, const SheetFormat& format,
-                          bool explain) {
-  Sheet sheet;
+namespace {
+
+// A line for a formula or a y or n, three for an equation, which may take
+// two in handwriting and a correction.
+unsigned linesFor(AnswerForm form) {
+  return form == AnswerForm::equation ? 3 : 1;
+}
+
+}  // namespace
+
+std::string quizWorksheet(const SheetRequest& request, bool explain) {
+  Sheet sheet =
+      sheetFor(request, "formula-quiz", "quiz", explain ? "--explain" : "");
   sheet.title = "formula-quiz worksheet: write the formula, given the name";
-  sheet.typeName = questionTypeMenu()[choice];
-  sheet.seed = seed;
-  sheet.remake = remakeCommand("formula-quiz", seed, choice, count,
-                               explain ? "--explain" : "", format);
-  QuizSession session(seed, choice);
-  for (std::uint32_t k = 0; k < count; ++k) {
+  sheet.typeName = questionTypeMenu()[request.choice];
+  QuizSession session(request.seed, request.choice);
+  for (std::uint32_t k = 0; k < request.count; ++k) {
     const QuizQuestion q = session.next();
     std::vector<SheetLine> key = {{q.answer, 0}};
     if (explain && !q.reasons.empty()) {
       key.push_back({words("Why:"), 0});
-      for (const std::string& reason : q.reasons)
+      for (const std::string& reason : q.reasons) {
         key.push_back({words(reason), 2});
+      }
     }
     sheet.entries.push_back(
-        {words(q.line), words(q.prompt), std::move(key), q.roomToWrite});
+        {q.line, words(q.prompt), std::move(key), linesFor(q.form)});
   }
-  return format.write(sheet);
+  return request.format->write(sheet);
 }

@@ -12,15 +12,15 @@ bool hasOneAnswer(const Ion& cation, const Ion& anion) {
 }
 
 QuizQuestion ask(const Ion& cation, const Ion& anion) {
-  return {compoundLine(cation, anion),
+  return {words(compoundLine(cation, anion)),
           "Soluble? (y/n):",
           words(isSolubleWord(isSolubleChar(cation, anion))),
           [cation, anion](std::string_view answer, std::ostream& out) {
             return getSolResponse(cation, anion, answer, out);
           },
-          false,
-          {ruleSentence(*solubilityRule(cation, anion))},
-          {}};
+          AnswerForm::yesNo,
+          0,
+          {ruleSentence(*solubilityRule(cation, anion))}};
 }
 
 }  // namespace

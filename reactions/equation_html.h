@@ -1,6 +1,8 @@
 // Equations written as inline HTML for worksheets and the browser page:
 // every digit of a formula as a subscript, the charge as a superscript with
-// a real minus sign, and the arrow as an arrow. Written from the terms, never
+// a real minus sign, and the arrow as an arrow. Each formula, and each term
+// of an equation, is one span that never breaks across lines, named for a
+// screen reader as formula_speech.h reads it. Written from the terms, never
 // from ASCII text, in which "CO32-" could be CO3 with 2- or CO with 32-.
 #ifndef REACTION_DRILL_REACTIONS_EQUATION_HTML_H_
 #define REACTION_DRILL_REACTIONS_EQUATION_HTML_H_

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <map>
 #include <numeric>
 #include <optional>
 #include <string>
@@ -11,6 +12,7 @@
 
 #include "catalogue.h"
 #include "equation_text.h"
+#include "formula_speech.h"
 #include "reaction_types.h"
 
 namespace {
@@ -203,6 +205,36 @@ TEST(FormulaEquations, EveryQuestionEachTypeCanDrawIsSound) {
         EXPECT_EQ(withoutStates(ascii(got.formula)), compose(reaction).ionic);
       }
     });
+  }
+}
+
+// A formula read out: what a screen reader says must never be another's.
+TEST(FormulaSpeech, ReadsEachSymbolCountChargeAndState) {
+  const struct {
+    Term term;
+    std::string spoken;
+  } cases[] = {
+      {{1, "SO4", -2, State::aqueous, {}}, "S O 4, 2 minus, aqueous"},
+      {{2, "N", -3, State::solid, {}}, "2 N, 3 minus, solid"},
+      {{1, "N3", -1, State::aqueous, {}}, "N 3, minus, aqueous"},
+      {{3, "Al2(SO4)3", 0, State::solid, {}},
+       "3 Al 2 open bracket S O 4 close bracket 3, solid"},
+      {{1, "C12H22O11", 0, State::liquid, {}}, "C 12 H 22 O 11, liquid"},
+      {{1, "Co", 2, State::gas, {}}, "Co, 2 plus, gas"},
+      {{1, "CO", 0, State::gas, {}}, "C O, gas"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(spokenTerm(c.term, true), c.spoken);
+  EXPECT_EQ(spokenTerm({2, "N", -3, State::solid, {}}, false), "2 N, 3 minus");
+}
+
+TEST(FormulaSpeech, NoTwoIonsOfTheCatalogueSoundAlike) {
+  initIons();
+  std::map<std::string, std::string> heard;
+  for (const Ion& i : ion) {
+    const std::string formula = i.makeFormula();
+    const auto [at, fresh] =
+        heard.emplace(spokenFormula(i.formula, signedCharge(i)), formula);
+    EXPECT_TRUE(fresh || at->second == formula) << formula << " " << at->first;
   }
 }
 

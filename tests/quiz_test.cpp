@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <iterator>
 #include <set>
 #include <sstream>
 #include <string>
@@ -14,6 +16,7 @@
 #include "ion.h"
 #include "quiz_kinds.h"
 #include "transcript.h"
+#include "typing_notes.h"
 
 namespace {
 
@@ -49,10 +52,10 @@ TEST(Questions, EveryKindMarksItsOwnAnswer) {
                                 : right[0] == 's'             ? "y"
                                                               : "n";
       std::ostringstream verdicts;
-      ASSERT_TRUE(q.mark(typed, verdicts)) << q.line << ": " << typed;
+      ASSERT_TRUE(q.mark(typed, verdicts)) << q.line.text << ": " << typed;
       ASSERT_FALSE(q.mark("x", verdicts));
-      ASSERT_EQ(verdicts.str().substr(0, 10), "Correct.\nI") << q.line;
-      ASSERT_NE(verdicts.str().find(right), std::string::npos) << q.line;
+      ASSERT_EQ(verdicts.str().substr(0, 10), "Correct.\nI") << q.line.text;
+      ASSERT_NE(verdicts.str().find(right), std::string::npos) << q.line.text;
       if (q.prompt == "Formula:") {
         ASSERT_TRUE(q.mark(" " + inUnicode(right) + " ", verdicts)) << right;
       }
@@ -60,7 +63,7 @@ TEST(Questions, EveryKindMarksItsOwnAnswer) {
       if (type == 5 && q.prompt == "Equation:") {
         ASSERT_TRUE(right.find("+(") == std::string::npos &&
                     right.find("-(") == std::string::npos)
-            << q.line;
+            << q.line.text;
       }
     }
   }
@@ -153,16 +156,16 @@ TEST(Questions, AskOnlyWhatHasOneRightAnswer) {
   for (unsigned type = 1; type <= 3; ++type) {
     for (int i = 0; i < 5000; ++i) {
       const QuizQuestion q = drawQuestion(type);
-      std::istringstream line(q.line.substr(q.line.find(' ') + 1));
+      std::istringstream line(q.line.text.substr(q.line.text.find(' ') + 1));
       std::string cation;
       std::string anion;
       line >> cation >> anion;
       ASSERT_TRUE(cation != "iron" && cation != "copper" &&
                   cation != "copper(III)")
-          << q.line;
+          << q.line.text;
       if (type == 1) ions.insert(cation);
       if (type == 3) {
-        ASSERT_NE(q.answer.text, "<an error occurred>") << q.line;
+        ASSERT_NE(q.answer.text, "<an error occurred>") << q.line.text;
         cations.insert(cation);
         anions.insert(anion);
       }
@@ -172,6 +175,18 @@ TEST(Questions, AskOnlyWhatHasOneRightAnswer) {
   EXPECT_EQ(cations.size(), 22U);
   EXPECT_EQ(anions.size(), 11U);
   EXPECT_EQ(anions.count("oxide") + anions.count("nitride"), 0U);
+}
+
+// The README's list of how to type is the page's note, row for row.
+TEST(TypingNotes, TheReadmeListsThemInOrder) {
+  std::ifstream file(README_FILE);
+  const std::string readme((std::istreambuf_iterator<char>(file)), {});
+  std::string list;
+  for (const TypingNote& note : typingNotes) {
+    list += "- " + std::string(note.what) + ": `" + std::string(note.example) +
+            "`\n";
+  }
+  EXPECT_NE(readme.find(list), std::string::npos) << list;
 }
 
 }  // namespace

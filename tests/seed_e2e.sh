@@ -32,25 +32,29 @@ for format in text markdown html; do
   matches "drill-sheet.$format" "$drill" -w -s 0 -n 3 -f --format "$format"
   matches "quiz-sheet.$format" "$quiz" -w -s 1 -t 0 -n 6 --format "$format"
 done
+matches drill-key.text "$drill" -w -s 0 -n 3 -f --only key
+matches quiz-questions.html "$quiz" -w -s 1 -n 6 --only questions --format html
 
 # The same seed twice gives the same questions; another seed others.
 [ "$("$drill" -w -s 5)" = "$("$drill" -w -s 5)" ] || fail "seed 5 twice differs"
-[ "$("$drill" -w -s 5 | sed 1,3d)" != "$("$drill" -w -s 6 | sed 1,3d)" ] ||
+[ "$("$drill" -w -s 5 | sed 1,4d)" != "$("$drill" -w -s 6 | sed 1,4d)" ] ||
   fail "seeds 5 and 6 give the same worksheet"
 # A worksheet holds the questions of the session it stands for.
 session=$(printf '\n\n\n' | "$drill" -s 9 -t 0 -n 3 | grep '^Question: ' | cut -c11-)
 sheet=$("$drill" -w -s 9 -t 0 -n 3 | sed -n 's/^[0-9]*\. //p' | head -n 3)
 [ "$session" = "$sheet" ] || fail "the worksheet of seed 9 differs from its session"
 
-answers_help_and_version "$drill" --formulas --explain --seed --type --count --worksheet --format
-answers_help_and_version "$quiz" --seed --type --count --worksheet --format --explain
+answers_help_and_version "$drill" --formulas --explain --seed --type --count --worksheet --format --only
+answers_help_and_version "$quiz" --seed --type --count --worksheet --format --only --explain
 for program in "$drill" "$quiz"; do
   rejects_bad_arguments "$program" --seed=-1 --seed=+1 "--seed= 1" --seed=0x10 \
     --seed=18446744073709551616 --seed= --type=-0 --type=9 --type=1.0 \
     --count=0 --count=-1 --count=4294967296 --format=pdf --format=html \
+    --only=both --only=key \
     --seed --frobnicate stray
   refused "$program" -w --count 1001
   refused "$program" --format text -s 1
+  refused "$program" --only key -s 1
 done
 refused "$quiz" --type 6
 refused "$quiz" --formulas

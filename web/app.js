@@ -5,30 +5,65 @@
   'use strict';
   const $ = (id) => document.getElementById(id);
   const { state } = Session;
+  const touch = matchMedia('(pointer: coarse)');
 
   function fillTypes(select, names) {
     names.forEach((name, k) => select.add(new Option(k + '. ' + name, String(k))));
   }
 
-  function startSession() {
-    const asking = Session.restart();
-    $('link').href = Session.address();
-    $('seed').textContent = state.seed;
+  // Each hint in the words of the pointer in use.
+  function showHints() {
+    const how = touch.matches ? 'touch' : 'keyboard';
+    $('drill-hint').textContent = Words.drillHint[how];
+    $('quiz-hint').textContent = Words.quizHint[how];
+  }
+
+  function showProgram() {
+    $('resume').hidden = true;
     for (const program of ['drill', 'quiz']) $(program).hidden = program !== state.program;
     document.querySelector('input[value="' + state.program + '"]').checked = true;
     $(state.program + '-type').value = String(state.type);
-    if (state.program === 'drill') DrillView.next(asking);
-    else QuizView.start(state.core, asking);
+    $('quiz-intro').textContent = Words.quizOpening[state.type] ?? Words.quizOpening[0];
+    $('link').href = Session.address();
+    $('seed').textContent = state.seed;
+    $('session').hidden = false;
+    Controls.showSettings();
+  }
+
+  const view = () => (state.program === 'drill' ? DrillView : QuizView);
+
+  function startSession() {
+    showProgram();
+    view().start();
+  }
+
+  // A session the student chose, in place of the one before, once any
+  // answers it would lose are given up; `problems` are those it puts right.
+  function choose(change, problems, undo) {
+    Controls.askFirst(() => {
+      change();
+      Controls.notice({ ...problems, count: '' });
+      startSession();
+    }, undo);
+  }
+
+  function resumeSession(kept) {
+    showProgram();
+    view().resume(kept);
+  }
+
+  // The number of questions asked for the worksheet, or 0 for none the
+  // core takes.
+  function sheetCount() {
+    const count = $('count').value.trim();
+    const valid = /^\d{1,9}$/.test(count) && Number(count) >= 1 && Number(count) <= state.texts.maxSheetQuestions;
+    return valid ? Number(count) : 0;
   }
 
   function printWorksheet() {
-    const count = $('count').value.trim();
-    const html = /^\d{1,9}$/.test(count) ? Session.worksheet(Number(count), $('formulas').checked) : '';
-    if (!html) {
-      $('notice').textContent = 'The number of questions must be a whole number from 1 to ' +
-        state.core.texts().maxSheetQuestions + '.';
-      return;
-    }
+    const html = sheetCount() ? Session.worksheet(sheetCount(), $('formulas').checked, $('sheet-parts').value) : '';
+    Controls.notice({ sheet: html ? '' : Words.problems.sheet(state.texts.maxSheetQuestions) });
+    if (!html) return;
     const url = URL.createObjectURL(new Blob([html], { type: 'text/html;charset=utf-8' }));
     window.open(url, '_blank');
     // Revoked later, not at once: the new tab may not have loaded it yet.
@@ -36,66 +71,106 @@
   }
 
   function isControl(target) {
-    return target.closest('button, input, select, a, textarea, label') !== null;
+    return target.closest('button, input, select, a, textarea, label, summary, dialog') !== null;
   }
 
-  function wireUp() {
-    $('reveal').addEventListener('click', () => DrillView.advance(state.asking));
+  function wireDrill() {
+    $('reveal').addEventListener('click', () => DrillView.advance());
     // Enter or Space anywhere outside a control works the drill, as Enter does
     // on the console; on the button itself the browser already clicks.
     document.addEventListener('keydown', (e) => {
-      if (state.program !== 'drill' || isControl(e.target)) return;
+      if (state.program !== 'drill' || $('drill').hidden || isControl(e.target)) return;
       if (e.key !== 'Enter' && e.key !== ' ') return;
       e.preventDefault();
-      DrillView.advance(state.asking);
+      DrillView.advance();
     });
-    $('formulas').addEventListener('change', () => DrillView.showFormulas($('formulas').checked));
-    $('quiz-form').addEventListener('submit', (e) => {
-      e.preventDefault();
-      QuizView.mark(state.asking, $('answer').value);
+    $('formulas').addEventListener('change', () => {
+      DrillView.showFormulas($('formulas').checked);
+      Controls.showSettings();
     });
-    $('quit').addEventListener('click', QuizView.end);
-    $('again').addEventListener('click', () => { startSession(); $('answer').focus(); });
-    for (const program of ['drill', 'quiz']) {
-      $(program + '-type').addEventListener('change', (e) => {
-        state.type = Number(e.target.value);
-        startSession();
-      });
-    }
-    for (const radio of document.querySelectorAll('input[name="program"]')) {
-      radio.addEventListener('change', () => {
-        state.program = radio.value;
-        state.type = Number($(state.program + '-type').value);
-        startSession();
-      });
-    }
-    $('new-seed').addEventListener('click', () => { state.seed = state.core.freshSeed(); startSession(); });
-    $('link').addEventListener('click', (e) => { e.preventDefault(); startSession(); });
-    $('print').addEventListener('click', printWorksheet);
-    window.addEventListener('hashchange', () => { $('notice').textContent = Session.readAddress(); startSession(); });
   }
 
-  // The core's words into the page, before anything is shown.
+  function wireQuiz() {
+    $('quiz-form').addEventListener('submit', (e) => {
+      e.preventDefault();
+      QuizView.mark($('answer').value);
+    });
+    $('quit').addEventListener('click', QuizView.end);
+    $('repeat').addEventListener('click', (e) => { e.preventDefault(); startSession(); });
+    Typing.wire();
+  }
+
+  function wireSession() {
+    for (const program of ['drill', 'quiz']) {
+      $(program + '-type').addEventListener('change', (e) => choose(
+        () => { state.type = Number(e.target.value); }, { type: '' },
+        () => { e.target.value = String(state.type); }));
+    }
+    for (const radio of document.querySelectorAll('input[name="program"]')) {
+      radio.addEventListener('change', () => choose(() => {
+        state.program = radio.value;
+        state.type = Number($(state.program + '-type').value);
+      }, { program: '', type: '' }, showProgram));
+    }
+    $('new-seed').addEventListener('click', () => choose(() => { state.seed = state.core.freshSeed(); }, { seed: '' }));
+    $('link').addEventListener('click', (e) => { e.preventDefault(); choose(() => {}, {}); });
+    $('print').addEventListener('click', printWorksheet);
+    $('count').addEventListener('input', () => { if (sheetCount()) Controls.notice({ sheet: '' }); });
+    window.addEventListener('hashchange', () => {
+      const address = Session.readAddress();
+      Controls.askFirst(() => {
+        Session.take(address.target);
+        Controls.notice({ program: '', seed: '', type: '', count: '', ...address.problems });
+        startSession();
+      }, () => history.replaceState(null, '', Session.address()));
+    });
+    touch.addEventListener('change', showHints);
+  }
+
+  function offer(kept, target) {
+    const names = Session.typeNames(kept.program);
+    $('resume-text').textContent = Words.resume({ ...kept, ...Keeper.totals(kept) }, names[kept.type] ?? '');
+    $('resume').hidden = false;
+    $('resume-yes').onclick = () => (Session.take(kept) ? resumeSession(kept) : startSession());
+    $('resume-no').onclick = () => { Session.take(target); startSession(); };
+    $('resume-yes').focus();
+  }
+
+  const inProgress = (kept) => (kept.program === 'quiz'
+    ? Keeper.totals(kept).answered > 0 : kept.number > 1 || kept.revealed);
+
+  // A reload goes on with its kept session; opened at another, or without
+  // an address, the page offers to go on with an unfinished one.
+  function begin() {
+    const address = Session.readAddress();
+    Controls.notice(address.problems);
+    const kept = Keeper.stored();
+    Session.take(address.target);
+    if (kept && inProgress(kept) && Session.isCurrent(kept) && Session.take(kept)) return resumeSession(kept);
+    if (kept && inProgress(kept) && !kept.ended) return offer(kept, address.target);
+    startSession();
+  }
+
   function showTexts(texts) {
     $('drill-intro').textContent = texts.drillIntro;
-    $('drill-hint').textContent = texts.drillHint;
-    $('quiz-intro').textContent = texts.quizIntro;
-    $('quiz-hint').textContent = texts.quizHint;
     for (const label of document.querySelectorAll('.menu-question')) label.textContent = texts.menuQuestion;
+    Typing.fill(texts.typingNotes);
+    showHints();
   }
 
   createCore().then((core) => {
-    state.core = core;
-    showTexts(core.texts());
+    Object.assign(state, { core, texts: core.texts() });
+    showTexts(state.texts);
     fillTypes($('drill-type'), core.reactionTypeNames());
     fillTypes($('quiz-type'), core.questionTypeNames());
-    wireUp();
-    $('notice').textContent = Session.readAddress();
-    startSession();
+    Controls.wire();
+    wireDrill();
+    wireQuiz();
+    wireSession();
+    begin();
     $('loading').hidden = true;
-    $('session').hidden = false;
     setTimeout(() => core.prepare(), 0);
   }, (error) => {
-    $('loading').textContent = 'The page could not start: ' + error;
+    $('loading').textContent = Words.failed(error);
   });
 })();

@@ -22,6 +22,7 @@
 #include "quiz_session.h"
 #include "quiz_sheet.h"
 #include "reveal.h"
+#include "typing_notes.h"
 
 using emscripten::val;
 
@@ -71,15 +72,25 @@ std::string canonicalSeed(const std::string& text) {
 
 std::string freshSeedText() { return std::to_string(freshSeed()); }
 
-// The words the page shares with the console programs.
+val typingNoteList() {
+  val list = val::array();
+  for (const TypingNote& note : typingNotes) {
+    val row = val::object();
+    row.set("what", std::string(note.what));
+    row.set("example", std::string(note.example));
+    list.call<void>("push", row);
+  }
+  return list;
+}
+
+// The words the page shares with the console programs, and its limits.
 val texts() {
   val out = val::object();
   out.set("drillIntro", std::string(drillIntro));
-  out.set("drillHint", std::string(drillHint));
-  out.set("quizIntro", std::string(quizIntro));
-  out.set("quizHint", std::string(quizHint));
   out.set("menuQuestion", std::string(menuQuestion));
+  out.set("typingNotes", typingNoteList());
   out.set("maxSheetQuestions", maxSheetQuestions);
+  out.set("maxCount", std::numeric_limits<std::uint32_t>::max());
   out.set("maxSeed", std::to_string(std::numeric_limits<std::uint64_t>::max()));
   return out;
 }
@@ -93,6 +104,11 @@ class PageDrill {
 
   // The next question: its reactants, the answer as the drill reveals it,
   // and the formula equations apart, so the page can show or hide them.
+  // Passes over the next `count` questions, as a kept session resumes.
+  void skip(std::uint32_t count) {
+    for (std::uint32_t k = 0; k < count; ++k) session_.next();
+  }
+
   val next() {
     const Revealed shown = reveal(session_.next(), {true, true});
     val out = val::object();
@@ -114,58 +130,120 @@ class PageQuiz {
   PageQuiz(const std::string& seed, unsigned type)
       : session_(parseSeed(seed).value_or(0), type) {}
 
+  void skip(std::uint32_t count) {
+    for (std::uint32_t k = 0; k < count; ++k) session_.next();
+  }
+
+  // The next question: its line in both forms, the prompt, what the
+  // answer is written as and the question's type.
   val next() {
     asked_ = session_.next();
     val out = val::object();
-    out.set("question", asked_.line);
+    out.set("question", asked_.line.text);
+    out.set("html", asked_.line.html);
     out.set("prompt", std::string(asked_.prompt));
+    out.set("form", std::string(formName(asked_.form)));
+    out.set("kind", asked_.kind);
     return out;
   }
 
   // The verdict on `answer` to the question asked last, without its line
-  // break, and whether it was fully right; or, for quit, that the quiz ends.
+  // break, in both forms, and how it counts: "right", "close" or "wrong";
+  // or, for quit, that the quiz ends.
   val mark(const std::string& answer) {
     val out = val::object();
     out.set("quit", isQuit(answer));
     if (isQuit(answer)) return out;
     std::ostringstream verdict;
-    out.set("correct", asked_.mark(answer, verdict));
+    const bool right = asked_.mark(answer, verdict);
     std::string text = verdict.str();
     if (!text.empty() && text.back() == '\n') text.pop_back();
+    out.set("kind", std::string(verdictName(verdictOf(right, text))));
     out.set("verdict", text);
+    out.set("html", verdictHtml(text));
     return out;
   }
 
  private:
+  // The names the page knows the forms and verdicts by, in the order of
+  // their enums.
+  static std::string_view formName(AnswerForm form) {
+    constexpr std::string_view names[] = {"formula", "yesNo", "equation"};
+    return names[static_cast<std::size_t>(form)];
+  }
+
+  static std::string_view verdictName(Verdict v) {
+    constexpr std::string_view names[] = {"right", "close", "wrong"};
+    return names[static_cast<std::size_t>(v)];
+  }
+
+  // Every verdict but "Correct." ends with the right answer: that end in
+  // its HTML form, with the formulas' accessible names.
+  std::string verdictHtml(const std::string& text) const {
+    const std::string& right = asked_.answer.text;
+    const bool endsWithAnswer =
+        text.size() >= right.size() &&
+        text.compare(text.size() - right.size(), right.size(), right) == 0;
+    if (!endsWithAnswer) return escapeHtml(text);
+    return escapeHtml(text.substr(0, text.size() - right.size())) +
+           asked_.answer.html;
+  }
+
   QuizSession session_;
   QuizQuestion asked_;
 };
 
-std::string score(std::uint32_t correct, std::uint32_t answered) {
-  return scoreLine(correct, answered);
+// The longest page address a worksheet names; a longer one is no address
+// the page was opened at.
+constexpr std::size_t maxPage = 2048;
+
+std::optional<SheetRequest> requestOf(const std::string& seedText,
+                                      unsigned choice, unsigned types,
+                                      std::uint32_t count,
+                                      const std::string& parts,
+                                      const std::string& page) {
+  const std::optional<std::uint64_t> seed = parseSeed(seedText);
+  const SheetPartName* only = findParts(parts);
+  if (!seed || choice > types || count == 0 || count > maxSheetQuestions ||
+      (!parts.empty() && only == nullptr) || page.size() > maxPage) {
+    return std::nullopt;
+  }
+  SheetRequest request{
+      *seed, choice, count, SheetParts::both, findFormat("html"), page};
+  if (only != nullptr) request.parts = only->parts;
+  return request;
 }
 
-// The HTML worksheets, as `--worksheet --format html` writes them; empty
-// for a bad seed, type or count.
-std::string drillSheet(const std::string& seedText, unsigned choice,
-                       std::uint32_t count, bool formulas) {
-  const std::optional<std::uint64_t> seed = parseSeed(seedText);
-  if (!seed || choice > reactionTypes || count == 0 ||
-      count > maxSheetQuestions) {
-    return {};
-  }
-  return drillWorksheet(*seed, choice, count, {formulas, false},
-                        *findFormat("html"));
+// The HTML worksheets, as `--worksheet --format html` writes them, with
+// `parts` "" for both or as --only names them, naming the page at `page`;
+// empty for a bad seed, type, count, parts or page.
+std::string drillSheet(const std::string& seed, unsigned choice,
+                       std::uint32_t count, bool formulas,
+                       const std::string& parts, const std::string& page) {
+  const std::optional<SheetRequest> request =
+      requestOf(seed, choice, reactionTypes, count, parts, page);
+  return request ? drillWorksheet(*request, {formulas, false}) : std::string();
 }
 
-std::string quizSheet(const std::string& seedText, unsigned choice,
-                      std::uint32_t count) {
+std::string quizSheet(const std::string& seed, unsigned choice,
+                      std::uint32_t count, const std::string& parts,
+                      const std::string& page) {
+  const std::optional<SheetRequest> request =
+      requestOf(seed, choice, questionTypes, count, parts, page);
+  return request ? quizWorksheet(*request) : std::string();
+}
+
+// The page's address at a session, as worksheets write it; empty for a bad
+// program, seed or page.
+std::string address(const std::string& page, const std::string& program,
+                    const std::string& seedText, unsigned type,
+                    std::uint32_t count) {
   const std::optional<std::uint64_t> seed = parseSeed(seedText);
-  if (!seed || choice > questionTypes || count == 0 ||
-      count > maxSheetQuestions) {
+  if (!seed || (program != "drill" && program != "quiz") ||
+      page.size() > maxPage) {
     return {};
   }
-  return quizWorksheet(*seed, choice, count, *findFormat("html"));
+  return pageAddress(page, program, *seed, type, count);
 }
 
 // Asks and marks a question of every type once, so that the browser
@@ -194,15 +272,17 @@ EMSCRIPTEN_BINDINGS(reaction_drill) {
   emscripten::function("questionTypeNames", &questionTypeList);
   emscripten::function("freshSeed", &freshSeedText);
   emscripten::function("canonicalSeed", &canonicalSeed);
-  emscripten::function("scoreLine", &score);
+  emscripten::function("pageAddress", &address);
   emscripten::function("drillWorksheet", &drillSheet);
   emscripten::function("quizWorksheet", &quizSheet);
   emscripten::function("prepare", &prepare);
   emscripten::class_<PageDrill>("DrillSession")
       .constructor<const std::string&, unsigned>()
+      .function("skip", &PageDrill::skip)
       .function("next", &PageDrill::next);
   emscripten::class_<PageQuiz>("QuizSession")
       .constructor<const std::string&, unsigned>()
+      .function("skip", &PageQuiz::skip)
       .function("next", &PageQuiz::next)
       .function("mark", &PageQuiz::mark);
 }

@@ -5,6 +5,9 @@ const DrillView = (() => {
   const $ = (id) => document.getElementById(id);
   let pending = null;
   let revealed = false;
+  let number = 0;
+
+  const atEnd = () => Session.state.count > 0 && number >= Session.state.count;
 
   // Renders the core's lines: its HTML fragments are escaped already.
   function renderLines(box, lines) {
@@ -18,12 +21,21 @@ const DrillView = (() => {
     }
   }
 
-  function next(session) {
-    pending = session.next();
-    $('drill-question').innerHTML = pending.question.html;
+  function label() {
+    $('reveal').textContent = !revealed ? Words.reveal : atEnd() ? Words.again : Words.next;
+  }
+
+  // The question goes into its live region, so it is announced with its
+  // number.
+  function show(question, n) {
+    pending = question;
+    number = n;
+    $('drill-number').textContent = Words.question(n, Session.state.count);
+    $('drill-question').innerHTML = question.question.html;
     $('drill-answer').replaceChildren();
     revealed = false;
-    $('reveal').textContent = 'Reveal the answer';
+    label();
+    Keeper.asked(n);
   }
 
   // The answer goes into the live region only now, so it is announced.
@@ -35,14 +47,36 @@ const DrillView = (() => {
     equations.hidden = !$('formulas').checked;
     renderLines(equations, pending.equations);
     box.appendChild(equations);
+    if (atEnd()) renderLines(box, [{ indent: 0, html: Words.lastOfDrill(number) }]);
     revealed = true;
-    $('reveal').textContent = 'Next question';
+    label();
+    Keeper.revealed();
   }
 
-  // Reveals the answer, or once it is shown asks the next question.
-  function advance(session) {
-    if (revealed) next(session);
-    else reveal();
+  // A drill session from its first question.
+  function start() {
+    Session.restart();
+    Keeper.begin(Session.state);
+    show(Session.state.asking.next(), 1);
+  }
+
+  // Reveals the answer, or once it is shown asks the next question; after
+  // the last of a counted session, starts it again.
+  function advance() {
+    if (!revealed) reveal();
+    else if (atEnd()) start();
+    else show(Session.state.asking.next(), number + 1);
+  }
+
+  // The kept drill `kept`, at the question it had reached.
+  function resume(kept) {
+    Session.restart();
+    Keeper.adopt(kept);
+    const n = Math.max(kept.number, 1);
+    Session.state.asking.skip(n - 1);
+    const wasRevealed = kept.revealed;
+    show(Session.state.asking.next(), n);
+    if (wasRevealed) reveal();
   }
 
   function showFormulas(shown) {
@@ -50,5 +84,5 @@ const DrillView = (() => {
     if (equations) equations.hidden = !shown;
   }
 
-  return { next, advance, showFormulas };
+  return { start, advance, resume, showFormulas };
 })();

@@ -14,14 +14,19 @@ export default [
       globals: {
         ...globals.browser,
         createCore: 'readonly',
+        Words: 'readonly',
+        Keeper: 'readonly',
         Session: 'readonly',
+        Typing: 'readonly',
+        Summary: 'readonly',
+        Controls: 'readonly',
         DrillView: 'readonly',
         QuizView: 'readonly',
       },
     },
     rules: {
       // A module's object is used by the scripts after it.
-      'no-unused-vars': ['error', { varsIgnorePattern: '^(Session|DrillView|QuizView)$' }],
+      'no-unused-vars': ['error', { varsIgnorePattern: '^(Words|Keeper|Session|Typing|Summary|Controls|DrillView|QuizView)$' }],
       'no-redeclare': ['error', { builtinGlobals: false }],
       eqeqeq: 'error',
       'prefer-const': 'error',

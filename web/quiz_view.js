@@ -1,65 +1,121 @@
-// The quiz on the page: a question and its answer box, the verdicts so far
-// and the score.
+// The quiz on the page: the newest verdict, the question and its answer box
+// together in one card; the score below, the earlier questions below that,
+// newest first; and at the end the summary.
 const QuizView = (() => {
   'use strict';
   const $ = (id) => document.getElementById(id);
-  const score = { right: 0, answered: 0 };
-  let core = null;
+  let asked = null;
+  let number = 0;
 
-  function scoreText() {
-    return core.scoreLine(score.right, score.answered);
-  }
-
-  function next(session) {
-    const q = session.next();
-    $('quiz-question').textContent = q.question;
-    $('quiz-prompt').textContent = q.prompt;
+  // The question goes into the live region after the verdict, so a screen
+  // reader reads both, and the answer box is labelled by it.
+  function ask(question, n) {
+    asked = question;
+    number = n;
+    $('quiz-number').textContent = Words.question(n, Session.state.count);
+    $('quiz-question').innerHTML = question.html;
+    $('quiz-prompt').textContent = question.prompt;
     $('answer').value = '';
+    Typing.fit(question.form);
   }
 
-  function recordAnswer(answer, verdict) {
+  function paragraph(className, html) {
+    const p = document.createElement('p');
+    p.className = className;
+    p.innerHTML = html;
+    return p;
+  }
+
+  function remember(n, question, typed, result) {
     const item = document.createElement('li');
-    for (const [cls, text] of [['q', $('quiz-question').textContent],
-      ['a', $('quiz-prompt').textContent + ' ' + answer], ['v', verdict]]) {
-      const p = document.createElement('p');
-      p.className = cls;
-      p.textContent = text;
-      item.appendChild(p);
-    }
-    $('history').appendChild(item);
+    item.value = n;
+    const answer = paragraph('a', '');
+    answer.textContent = Words.typedAs(question.prompt, typed);
+    item.append(paragraph('q', question.html), answer, paragraph('v ' + result.kind, result.html));
+    const list = $('history');
+    list.prepend(item);
+    if (list.children.length > Keeper.maxRecent) list.lastElementChild.remove();
+    $('earlier').hidden = false;
+  }
+
+  function showScore() {
+    const totals = Keeper.totals(Keeper.current());
+    $('score').textContent = totals.answered ? Words.score(totals) : '';
+  }
+
+  function settle(n, question, typed, result) {
+    $('verdict-of').textContent = Words.answerTo(n);
+    $('verdict').innerHTML = result.html;
+    $('verdict-line').className = result.kind;
+    $('verdict-line').hidden = false;
+    remember(n, question, typed, result);
+    showScore();
+  }
+
+  // The card wholly in view, as far as the window holds it.
+  function keepInView() {
+    const card = $('quiz-card');
+    const box = card.getBoundingClientRect();
+    if (box.top < 0 || box.bottom > innerHeight) card.scrollIntoView({ block: box.height > innerHeight ? 'start' : 'nearest' });
   }
 
   function end() {
-    $('quiz-form').hidden = true;
-    $('verdict').textContent = '';
-    $('score').textContent = scoreText();
-    $('again').hidden = false;
-    $('again').focus();
+    Keeper.ended();
+    $('quiz-card').hidden = true;
+    $('score').textContent = '';
+    Summary.show();
   }
 
-  // Marks the answer, or ends the quiz for quit, as the console does.
-  function mark(session, answer) {
-    const result = session.mark(answer);
+  // Marks the answer, or ends the quiz for quit, as the console does; the
+  // answer box keeps the focus, so a phone's keyboard stays open.
+  function mark(typed) {
+    const result = Session.state.asking.mark(typed);
     if (result.quit) return end();
-    score.answered += 1;
-    if (result.correct) score.right += 1;
-    recordAnswer(answer, result.verdict);
-    $('verdict').textContent = result.verdict;
-    $('verdict').className = result.correct ? 'right' : 'wrong';
-    $('score').textContent = scoreText();
-    next(session);
+    Keeper.answered(asked.kind, result.kind, typed);
+    settle(number, asked, typed, result);
+    if (Session.state.count && number >= Session.state.count) return end();
+    ask(Session.state.asking.next(), number + 1);
+    if (document.activeElement !== $('answer')) $('answer').focus({ preventScroll: true });
+    keepInView();
   }
 
-  function start(theCore, session) {
-    core = theCore;
-    Object.assign(score, { right: 0, answered: 0 });
+  function clear() {
     $('history').replaceChildren();
+    $('earlier').hidden = true;
+    $('verdict-of').textContent = '';
     $('verdict').textContent = '';
-    $('score').textContent = scoreText();
-    $('quiz-form').hidden = false;
-    $('again').hidden = true;
-    next(session);
+    $('verdict-line').className = '';
+    $('verdict-line').hidden = true;
+    $('score').textContent = '';
+    $('quiz-card').hidden = false;
+    Summary.hide();
   }
 
-  return { start, mark, end };
+  function start() {
+    Session.restart();
+    Keeper.begin(Session.state);
+    clear();
+    ask(Session.state.asking.next(), 1);
+  }
+
+  // The kept quiz `kept`: its last answers asked and marked again for the
+  // earlier questions and the newest verdict, then its next question.
+  function resume(kept) {
+    Session.restart();
+    Keeper.adopt(kept);
+    clear();
+    const asking = Session.state.asking;
+    const answered = Keeper.totals(kept).answered;
+    const first = answered - kept.recent.length;
+    asking.skip(first);
+    kept.recent.forEach((typed, k) => {
+      const question = asking.next();
+      const result = asking.mark(typed);
+      if (!result.quit) settle(first + k + 1, question, typed, result);
+    });
+    if (kept.ended) return end();
+    ask(asking.next(), answered + 1);
+  }
+
+  return { start, mark, end, resume };
 })();

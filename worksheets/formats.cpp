@@ -1,8 +1,31 @@
 #include "formats.h"
 
-#include <vector>
+namespace {
 
-#include "text.h"
+std::string_view partsName(SheetParts parts) {
+  for (const SheetPartName& p : sheetPartNames) {
+    if (p.parts == parts) return p.name;
+  }
+  return {};
+}
+
+std::string remakeCommand(const SheetRequest& r, std::string_view program,
+                          std::string_view extra) {
+  std::string command = std::string(program) + " --worksheet --seed " +
+                        std::to_string(r.seed) + " --type " +
+                        std::to_string(r.choice) + " --count " +
+                        std::to_string(r.count);
+  if (!extra.empty()) command += " " + std::string(extra);
+  if (r.parts != SheetParts::both) {
+    command += " --only " + std::string(partsName(r.parts));
+  }
+  if (r.format != &defaultFormat()) {
+    command += " --format " + std::string(r.format->name);
+  }
+  return command;
+}
+
+}  // namespace
 
 const SheetFormat* findFormat(std::string_view name) {
   for (const SheetFormat& f : sheetFormats) {
@@ -11,21 +34,30 @@ const SheetFormat* findFormat(std::string_view name) {
   return nullptr;
 }
 
-std::string formatNames() {
-  std::vector<std::string> names;
-  for (const SheetFormat& f : sheetFormats) names.emplace_back(f.name);
-  return listed(names, "or");
+const SheetPartName* findParts(std::string_view name) {
+  for (const SheetPartName& p : sheetPartNames) {
+    if (p.name == name) return &p;
+  }
+  return nullptr;
 }
 
-std::string remakeCommand(std::string_view program, std::uint64_t seed,
-                          unsigned type, std::uint32_t count,
-                          std::string_view extra, const SheetFormat& format) {
-  std::string command =
-      std::string(program) + " --worksheet --seed " + std::to_string(seed) +
-      " --type " + std::to_string(type) + " --count " + std::to_string(count);
-  if (!extra.empty()) command += " " + std::string(extra);
-  if (&format != &defaultFormat()) {
-    command += " --format " + std::string(format.name);
-  }
-  return command;
+std::string pageAddress(std::string_view page, std::string_view program,
+                        std::uint64_t seed, unsigned type,
+                        std::uint32_t count) {
+  std::string address = std::string(page) + "#program=" + std::string(program) +
+                        "&seed=" + std::to_string(seed) +
+                        "&type=" + std::to_string(type);
+  if (count > 0) address += "&count=" + std::to_string(count);
+  return address;
+}
+
+Sheet sheetFor(const SheetRequest& request, std::string_view program,
+               std::string_view pageProgram, std::string_view extra) {
+  Sheet sheet;
+  sheet.seed = request.seed;
+  sheet.parts = request.parts;
+  sheet.address = pageAddress(request.page, pageProgram, request.seed,
+                              request.choice, request.count);
+  sheet.remake = remakeCommand(request, program, extra);
+  return sheet;
 }

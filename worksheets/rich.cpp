@@ -29,7 +29,9 @@ Rich words(std::string_view text) {
   const std::string arrow = " -&gt; ";
   for (std::size_t at = html.find(arrow); at != std::string::npos;
        at = html.find(arrow, at)) {
-    html.replace(at, arrow.size(), " &rarr; ");
+    const std::string replacement = " " + std::string(htmlArrow) + " ";
+    html.replace(at, arrow.size(), replacement);
+    at += replacement.size();
   }
   return {std::string(text), html};
 }

@@ -7,11 +7,16 @@
 #include <string_view>
 
 // A piece of text as plain ASCII and as an inline HTML fragment, in which
-// formulas have real subscripts and superscripts.
+// formulas have real subscripts and superscripts and an accessible name.
 struct Rich {
   std::string text;
   std::string html;
 };
+
+// The arrow of an equation in HTML: a real arrow that never breaks from
+// itself, which a screen reader reads as "yields".
+inline constexpr std::string_view htmlArrow =
+    "<span class=\"arrow\" role=\"img\" aria-label=\"yields\">&rarr;</span>";
 
 // `text` with &, <, > and " escaped, so HTML shows it as it is.
 std::string escapeHtml(std::string_view text);

@@ -23,14 +23,20 @@ struct SheetEntry {
   Rich question;               // "nitric acid + zinc carbonate"
   std::optional<Rich> prompt;  // "Formula:", where the answer goes
   std::vector<SheetLine> key;  // the answer, line by line
-  bool roomToWrite = false;    // empty lines below, for a longer answer
+  unsigned lines = 1;          // ruled lines to write the answer on
 };
+
+// The parts of a worksheet that are written: the questions, then the key
+// on a page of its own, or either of them alone.
+enum class SheetParts { both, questions, key };
 
 struct Sheet {
   std::string title;     // "reaction-drill worksheet: predict the products"
   std::string typeName;  // "random", as the menu names the type
   std::uint64_t seed = 0;
-  std::string remake;  // the command line that makes the sheet again
+  std::string address;  // the browser page that asks the same questions
+  std::string remake;   // the command line that makes the sheet again
+  SheetParts parts = SheetParts::both;
   std::vector<SheetEntry> entries;
 };
 
@@ -39,5 +45,20 @@ std::string sheetHead(const Sheet& sheet);
 
 // "3. ", the number of the entry at `k`, counted from 0.
 std::string entryNumber(std::size_t k);
+
+// Whether `sheet` holds its questions, and its answer key.
+inline bool hasQuestions(const Sheet& sheet) {
+  return sheet.parts != SheetParts::key;
+}
+inline bool hasKey(const Sheet& sheet) {
+  return sheet.parts != SheetParts::questions;
+}
+
+// Where a student writes name, class and date, in underscores for plain
+// text: "Name: ______  Class: ______  Date: ______".
+std::string nameLine();
+
+// One ruled line to write on, in underscores, set in as an answer is.
+std::string ruledLine();
 
 #endif  // REACTION_DRILL_WORKSHEETS_SHEET_H_

@@ -1,15 +1,27 @@
 #include "formats.h"
 
-std::string textSheet(const Sheet& sheet) {
-  std::string out = sheet.title + "\n" + sheetHead(sheet) +
-                    "\nTo make it again: " + sheet.remake + "\n\n";
+namespace {
+
+std::string textHead(const Sheet& sheet) {
+  return sheet.title + "\n" + sheetHead(sheet) +
+         "\nOn the page: " + sheet.address +
+         "\nTo make it again: " + sheet.remake + "\n\n";
+}
+
+std::string textQuestions(const Sheet& sheet) {
+  std::string out = nameLine() + "\n\n";
   for (std::size_t k = 0; k < sheet.entries.size(); ++k) {
     const SheetEntry& e = sheet.entries[k];
     out += entryNumber(k) + e.question.text + "\n";
     if (e.prompt) out += "   " + e.prompt->text + "\n";
-    out += e.roomToWrite ? "\n\n\n" : "\n";
+    for (unsigned l = 0; l < e.lines; ++l) out += ruledLine() + "\n";
+    out += "\n";
   }
-  out += "Answer key\n\n";
+  return out;
+}
+
+std::string textKey(const Sheet& sheet) {
+  std::string out = "Answer key\n\n";
   for (std::size_t k = 0; k < sheet.entries.size(); ++k) {
     const SheetEntry& e = sheet.entries[k];
     out += entryNumber(k) + e.question.text + "\n";
@@ -19,5 +31,14 @@ std::string textSheet(const Sheet& sheet) {
     }
     out += "\n";
   }
+  return out;
+}
+
+}  // namespace
+
+std::string textSheet(const Sheet& sheet) {
+  std::string out = textHead(sheet);
+  if (hasQuestions(sheet)) out += textQuestions(sheet);
+  if (hasKey(sheet)) out += textKey(sheet);
   return out;
 }

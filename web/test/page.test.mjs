@@ -70,6 +70,9 @@ async function close({ context, problems }) {
 }
 
 const ascii = (s) => s.replaceAll('→', '->').replaceAll('−', '-');
+// The console's dialogue from its first question on: the page words its
+// hints for a browser.
+const afterHint = (out) => out.toString().replace(/^[^\n]*\n\n/, '');
 const text = async (page, selector) => ascii(await page.textContent(selector));
 
 // The revealed answer as the console writes it: indented lines, two blank lines.
@@ -89,6 +92,7 @@ async function printedSheet({ context, page }) {
   await sheet.waitForLoadState();
   assert.match(sheet.url(), /^blob:/);
   assert.match(await sheet.title(), /worksheet/);
+  assert.equal(await sheet.getByRole('button', { name: 'Print' }).count(), 1);
   await sheet.close();
   return Buffer.from(await page.evaluate(async () => Array.from(new Uint8Array(await window.sheetBlob.arrayBuffer()))));
 }
@@ -97,7 +101,8 @@ for (const [seed, type] of [['0', '0'], ['42', '6'], [MAX_SEED, '0']]) {
   test(`drill, seed ${seed}, type ${type}: the console's questions, answers and worksheet`, async () => {
     const session = await open(`#program=drill&seed=${seed}&type=${type}`);
     const { page } = session;
-    let shown = (await page.textContent('#drill-hint')) + '\n\n';
+    assert.match(await page.textContent('#drill-hint'), /^Press Enter/);
+    let shown = '';
     for (let k = 0; k < 20; ++k) {
       shown += `Question: ${await text(page, '#drill-question')}\n`;
       await page.keyboard.press('Enter');
@@ -111,7 +116,7 @@ for (const [seed, type] of [['0', '0'], ['42', '6'], [MAX_SEED, '0']]) {
       await page.keyboard.press(k % 2 ? 'Enter' : ' ');
     }
     const console = execFileSync(DRILL, ['--seed', seed, '--type', type, '--count', '20', '--formulas'], { input: '\n'.repeat(20) });
-    assert.equal(shown, console.toString());
+    assert.equal(shown, afterHint(console));
     await close(session);
   });
 }
@@ -130,21 +135,24 @@ test('quiz: the console\'s verdicts and score, for right, close and wrong answer
   assert.equal(answers.length, 20);
   const session = await open(`#program=quiz&seed=${seed}&type=0`);
   const { page } = session;
-  let shown = (await page.textContent('#quiz-hint')) + '\n\n';
+  let shown = '';
   for (const answer of [...answers, ' \tQuIt ']) {
     shown += `${await page.textContent('#quiz-question')}\n${await page.textContent('#quiz-prompt')} `;
     await page.fill('#answer', answer);
     await page.press('#answer', 'Enter');
-    if (answer !== ' \tQuIt ') shown += `${await page.textContent('#verdict')}\n\n`;
+    if (answer !== ' \tQuIt ') shown += `${ascii(await page.textContent('#verdict'))}\n\n`;
   }
-  shown += `${await page.textContent('#score')}\n`;
-  const console = execFileSync(QUIZ, ['--seed', seed, '--type', '0'], { input: [...answers, ' \tQuIt ', ''].join('\n') });
-  assert.equal(shown, console.toString());
-  assert.match(shown, /Score: [1-9]\d? of 20 correct\n$/);
+  const console = afterHint(execFileSync(QUIZ, ['--seed', seed, '--type', '0'], { input: [...answers, ' \tQuIt ', ''].join('\n') }));
+  const [, right] = console.match(/Score: ([1-9]\d?) of 20 correct\n$/);
+  assert.equal(shown, console.replace(/Score: .*\n$/, ''));
+  const closes = shown.split(': Close; ').length - 1;
+  assert.match(await page.textContent('#summary-line'), new RegExp(`^Score: ${right} of 20 answers right, ${closes} close, ${20 - right - closes} wrong`));
 
+  await page.click('#settings summary');
   await page.selectOption('#quiz-type', '2');
   await page.fill('#count', '4');
-  const want = execFileSync(QUIZ, ['-w', '-s', seed, '-t', '2', '-n', '4', '--format', 'html']);
+  await page.selectOption('#sheet-parts', 'key');
+  const want = execFileSync(QUIZ, ['-w', '-s', seed, '-t', '2', '-n', '4', '--only', 'key', '--format', 'html']);
   assert.ok((await printedSheet(session)).equals(want), 'worksheet differs');
   await close(session);
 });
@@ -178,18 +186,19 @@ test('works by keyboard alone, with visible focus', async () => {
   assert.match(await page.textContent('#drill-answer'), /Products, including spectators/);
   await page.keyboard.press('Enter');
   assert.equal(await page.textContent('#drill-answer'), '');
-  await page.keyboard.press('Shift+Tab');
-  await page.keyboard.press('Shift+Tab');
-  await page.keyboard.press('Shift+Tab');
+  await page.keyboard.press('Shift+Tab');  // the settings row: opened
+  await page.keyboard.press('Enter');
+  await page.keyboard.press('Tab');
   await page.keyboard.press('ArrowRight');  // the program radios: to the quiz
   await focusOn('answer');
   await page.keyboard.type('NaCl');
   await page.keyboard.press('Enter');
   const verdict = await page.textContent('#verdict');
   assert.match(verdict, /^(Correct\.|Close; |Incorrect; )/);
+  assert.equal(await page.evaluate(() => document.activeElement.id), 'answer');
   await page.keyboard.type('quit');
   await page.keyboard.press('Enter');
-  assert.equal(await page.textContent('#score'), `Score: ${verdict === 'Correct.' ? 1 : 0} of 1 correct`);
+  assert.match(await page.textContent('#summary-line'), new RegExp(`^Score: ${verdict === 'Correct.' ? 1 : 0} of 1 answer right`));
   await close(session);
 });
 
@@ -204,13 +213,92 @@ for (const [scheme, width, height] of [['light', 1280, 800], ['dark', 390, 844]]
     assert.deepEqual(await violations(), []);
     assert.ok(await page.evaluate(() => document.documentElement.scrollWidth) <= width, 'sideways scroll');
     await page.screenshot({ path: path.join(path.dirname(PAGE), `drill-${width}x${height}.png`), fullPage: true });
+    await page.click('#settings summary');
     await page.check('input[value="quiz"]');
     for (const answer of ['Be2+', 'x']) await page.fill('#answer', answer).then(() => page.press('#answer', 'Enter'));
     assert.deepEqual(await violations(), []);
     await page.screenshot({ path: path.join(path.dirname(PAGE), `quiz-${width}x${height}.png`), fullPage: true });
+    await page.click('#quit');
+    assert.deepEqual(await violations(), []);
     await close(session);
   });
 }
+
+// Whether the boxes of `selectors` lie inside the window, and whether every
+// formula and arrow on the page keeps to one line.
+async function layout(page, selectors) {
+  return page.evaluate((ids) => ({
+    inView: ids.filter((id) => {
+      const box = document.querySelector(id).getBoundingClientRect();
+      return box.top < 0 || box.bottom > innerHeight || box.height === 0;
+    }),
+    split: [...document.querySelectorAll('.f, .arrow')].filter((f) => f.getClientRects().length > 1).map((f) => f.textContent),
+  }), selectors);
+}
+
+for (const [width, height, touch] of [[360, 740, true], [1366, 768, false]]) {
+  test(`at ${width}x${height}: question, answer box and verdict in view after 20 answers`, async () => {
+    const session = await open('#program=quiz&seed=11&type=4', { viewport: { width, height }, hasTouch: touch, isMobile: touch });
+    const { page } = session;
+    assert.deepEqual(await layout(page, ['#quiz-question']), { inView: [], split: [] });  // the first screen
+    assert.match(await page.textContent('#quiz-hint'), touch ? /tap Mark/ : /press Enter/);
+    for (let k = 0; k < 20; ++k) {
+      await page.fill('#answer', k % 2 ? 'x' : '2H2 + O2 -> 2H2O');
+      await (touch ? page.tap('#mark') : page.click('#mark'));
+      assert.equal(await page.evaluate(() => document.activeElement.id), 'answer');
+    }
+    assert.deepEqual(await layout(page, ['#quiz-question', '#answer', '#verdict']), { inView: [], split: [] });
+    await page.goto(PAGE_URL + '#program=drill&seed=11&type=6');
+    await page.click('#confirm-yes');  // the quiz's answers given up
+    for (let k = 0; k < 40; ++k) await page.click('#reveal');
+    assert.deepEqual(await layout(page, ['#drill-question', '#reveal']), { inView: [], split: [] });
+    await close(session);
+  });
+}
+
+// The first sulphate ion (aq) a precipitation question of some seed shows,
+// found through the console: its seed and the number of the question.
+function sulphateQuestion() {
+  for (let seed = 1; ; ++seed) {
+    const out = execFileSync(DRILL, ['-s', String(seed), '-t', '6', '-n', '10', '-f'], { input: '\n'.repeat(10) });
+    const k = out.toString().split('Question: ').findIndex((q) => q.includes(' SO42-(aq)'));
+    if (k > 0) return [seed, k];
+  }
+}
+
+test('formulas are named for screen readers; the keys type at the caret', async () => {
+  const [seed, k] = sulphateQuestion();
+  const session = await open(`#program=drill&seed=${seed}&type=6`);
+  const { page } = session;
+  for (let n = 1; n < 2 * k; ++n) await page.click('#reveal');
+  assert.ok(await page.getByRole('math', { name: 'S O 4, 2 minus, aqueous', exact: true }).count() > 0);
+  assert.ok(await page.getByRole('img', { name: 'yields', exact: true }).count() > 0);
+  await page.goto(PAGE_URL + '#program=quiz&seed=1&type=4');
+  await page.fill('#answer', 'Zn + 2HCl ZnCl2');
+  await page.evaluate(() => document.getElementById('answer').setSelectionRange(9, 9));
+  for (const name of ['arrow', 'aqueous']) await page.getByRole('button', { name, exact: true }).click();
+  assert.deepEqual(await page.evaluate(() => [document.activeElement.id, document.activeElement.value, document.activeElement.selectionStart]),
+    ['answer', 'Zn + 2HCl→(aq) ZnCl2', 14]);
+  await close(session);
+});
+
+test('a reload goes on with the session and its score; a new one asks first', async () => {
+  const session = await open('#program=quiz&seed=8&type=0');
+  const { page } = session;
+  for (const answer of ['x', 'y', 'NaCl']) await page.fill('#answer', answer).then(() => page.press('#answer', 'Enter'));
+  const shown = () => page.evaluate(() => ['score', 'quiz-question', 'verdict', 'history'].map((id) => document.getElementById(id).textContent));
+  const before = await shown();
+  await page.reload();
+  await page.waitForSelector('#session:not([hidden])');
+  assert.deepEqual(await shown(), before);
+  await page.goto(PAGE_URL);  // opened again without an address: offered
+  await page.click('#resume-yes');
+  assert.equal(await page.textContent('#quiz-question'), before[1]);
+  await page.click('#new-seed');
+  await page.click('#confirm-no');
+  assert.equal(await page.textContent('#score'), before[0]);
+  await close(session);
+});
 
 // The figures of the README's Performance table; each further question is
 // timed from the click to the page laid out again. Questions

@@ -1,0 +1,98 @@
+// The session kept in the browser's local storage, so that a reload or a
+// closed tab can go on where it stopped: program, seed, type and count, the
+// question reached, the score by type and the answers last typed, from
+// which the page asks and marks again what it shows. Nothing leaves the
+// machine; where storage is refused, the page goes on without it.
+const Keeper = (() => {
+  'use strict';
+  const key = 'reaction-drill.session';
+  // Bounds on what is read back, whoever wrote it: any page opened from
+  // disk shares this storage.
+  const maxNumber = 100000;
+  const maxRecent = 50;
+  const maxAnswer = 500;
+  let record = null;
+
+  const isCount = (n, max) => Number.isInteger(n) && n >= 0 && n <= max;
+
+  function validTally(tally) {
+    return tally !== null && typeof tally === 'object' && Object.entries(tally).every(([kind, counts]) =>
+      /^[1-9]\d?$/.test(kind) && Array.isArray(counts) && counts.length === 3 &&
+      counts.every((n) => isCount(n, maxNumber)));
+  }
+
+  function valid(r) {
+    return r !== null && typeof r === 'object' && r.v === 1 && ['drill', 'quiz'].includes(r.program) &&
+      typeof r.seed === 'string' && /^\d{1,20}$/.test(r.seed) && isCount(r.type, 99) &&
+      isCount(r.count, 4294967295) && isCount(r.number, maxNumber) &&
+      typeof r.revealed === 'boolean' && typeof r.ended === 'boolean' && validTally(r.tally) &&
+      Array.isArray(r.recent) && r.recent.length <= maxRecent &&
+      r.recent.every((a) => typeof a === 'string' && a.length <= maxAnswer) &&
+      r.recent.length <= totals(r).answered && totals(r).answered <= maxNumber;
+  }
+
+  function save() {
+    try {
+      localStorage.setItem(key, JSON.stringify(record));
+    } catch {
+      // Storage full or refused: the session goes on, only not kept.
+    }
+  }
+
+  // The kept session, or null where there is none or it is not one.
+  function stored() {
+    try {
+      const r = JSON.parse(localStorage.getItem(key));
+      return valid(r) ? r : null;
+    } catch {
+      return null;
+    }
+  }
+
+  // Right, close and wrong answers of `r`, in all and by type.
+  function totals(r) {
+    const sum = { right: 0, close: 0, wrong: 0, answered: 0 };
+    for (const [right, close, wrong] of Object.values(r.tally)) {
+      Object.assign(sum, { right: sum.right + right, close: sum.close + close, wrong: sum.wrong + wrong });
+    }
+    sum.answered = sum.right + sum.close + sum.wrong;
+    return sum;
+  }
+
+  function begin({ program, seed, type, count }) {
+    record = { v: 1, program, seed, type, count, number: 0, revealed: false, ended: false, tally: {}, recent: [] };
+    save();
+  }
+
+  function adopt(r) {
+    record = r;
+  }
+
+  function asked(number) {
+    Object.assign(record, { number, revealed: false });
+    save();
+  }
+
+  function revealed() {
+    record.revealed = true;
+    save();
+  }
+
+  const verdictColumn = { right: 0, close: 1, wrong: 2 };
+
+  function answered(kind, verdict, typed) {
+    const counts = record.tally[kind] ?? [0, 0, 0];
+    counts[verdictColumn[verdict]] += 1;
+    record.tally[kind] = counts;
+    record.recent.push(typed.slice(0, maxAnswer));
+    if (record.recent.length > maxRecent) record.recent.shift();
+    save();
+  }
+
+  function ended() {
+    record.ended = true;
+    save();
+  }
+
+  return { stored, totals, begin, adopt, asked, revealed, answered, ended, maxRecent, current: () => record };
+})();

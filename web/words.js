@@ -1,0 +1,58 @@
+// The words the page's scripts write that the console programs do not say,
+// or say for a terminal: all of them here. What the page shares with the
+// console comes from the core (texts(), the sessions and the worksheets),
+// and the page's fixed labels stand in template.html.
+const Words = (() => {
+  'use strict';
+  const plural = (n, one, many) => n + ' ' + (n === 1 ? one : many);
+
+  return Object.freeze({
+    reveal: 'Reveal the answer',
+    next: 'Next question',
+    again: 'Start again',
+    // The hints, for a keyboard and for a touch screen.
+    drillHint: {
+      keyboard: 'Press Enter or Space to reveal the answer, and again for the next question.',
+      touch: 'Tap Reveal the answer, then Next question.',
+    },
+    quizHint: {
+      keyboard: 'Type each answer and press Enter. End the quiz shows how you did.',
+      touch: 'Type each answer and tap Mark. End the quiz shows how you did.',
+    },
+    // The quiz's opening line for each choice of the menu, 0 for random.
+    quizOpening: [
+      'Answer each question: a formula, y or n for whether a compound dissolves, or an equation.',
+      'Write the formula of each ion, with its charge.',
+      'Write the formula of each compound, given its name.',
+      'Say whether each compound dissolves in water: y for yes, n for no.',
+      'Write the balanced formula equation of each reaction, given the reactants.',
+      'Write the net ionic equation of each reaction, given the reactants.',
+    ],
+    programs: { drill: 'Reaction drill', quiz: 'Formula quiz' },
+    formulasShown: (shown) => (shown ? 'formula equations shown' : 'no formula equations'),
+    question: (n, count) => 'Question ' + n + (count ? ' of ' + count : '') + ':',
+    answerTo: (n) => 'Question ' + n + ':',
+    lastOfDrill: (count) => 'That was the last of the ' + plural(count, 'question', 'questions') + '.',
+    typedAs: (prompt, answer) => prompt + ' ' + answer,
+    // Only an answer marked "Correct." counts: the score line says so.
+    score: (t) => 'Score: ' + t.right + ' of ' + plural(t.answered, 'answer', 'answers') + ' right, ' +
+      t.close + ' close, ' + t.wrong + ' wrong. Only an answer marked "Correct." counts as right.',
+    noAnswers: 'No question was answered.',
+    repeat: (seed) => 'The same questions again (seed ' + seed + ')',
+    allTypes: 'All types',
+    resume: (r, typeName) => 'You have an unfinished ' + (r.program === 'quiz' ? 'quiz' : 'drill') +
+      ' of seed ' + r.seed + ', ' + typeName + ': ' +
+      (r.program === 'quiz' ? plural(r.answered, 'answer', 'answers') + ', ' + r.right + ' right.'
+        : 'question ' + r.number + '.') + ' Continue it?',
+    losing: (answered) => 'This starts a new session: the ' + plural(answered, 'answer', 'answers') +
+      ' of this quiz and its score will be gone.',
+    problems: {
+      program: (p) => 'There is no program "' + p + '"; showing the drill.',
+      seed: (s, max) => 'The seed "' + s + '" is not a number from 0 to ' + max + '; using a fresh seed.',
+      type: (t, highest) => 'The type "' + t + '" is not one of 0 to ' + highest + '; asking questions of random types.',
+      count: (c, max) => 'The count "' + c + '" is not a number from 1 to ' + max + '; asking questions until you stop.',
+      sheet: (max) => 'The number of questions on the worksheet must be a whole number from 1 to ' + max + '.',
+    },
+    failed: (error) => 'The page could not start: ' + error,
+  });
+})();
