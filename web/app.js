@@ -80,10 +80,12 @@
     // on the console; on the button itself the browser already clicks.
     document.addEventListener('keydown', (e) => {
       if (state.program !== 'drill' || $('drill').hidden || isControl(e.target)) return;
+      if (e.key === 'w' || e.key === 'W') return DrillView.why();
       if (e.key !== 'Enter' && e.key !== ' ') return;
       e.preventDefault();
       DrillView.advance();
     });
+    $('drill-why').addEventListener('click', DrillView.why);
     $('formulas').addEventListener('change', () => {
       DrillView.showFormulas($('formulas').checked);
       Controls.showSettings();
@@ -96,6 +98,14 @@
       QuizView.mark($('answer').value);
     });
     $('quit').addEventListener('click', QuizView.end);
+    $('quiz-why').addEventListener('click', QuizView.why);
+    $('quiz-hint-button').addEventListener('click', () => { QuizView.hint(); $('answer').focus({ preventScroll: true }); });
+    // W and H outside the answer box; Alt with them (accesskey) inside it.
+    document.addEventListener('keydown', (e) => {
+      if (state.program !== 'quiz' || $('quiz').hidden || isControl(e.target) || e.altKey || e.ctrlKey || e.metaKey) return;
+      if (e.key === 'w' || e.key === 'W') QuizView.why();
+      if (e.key === 'h' || e.key === 'H') QuizView.hint();
+    });
     $('repeat').addEventListener('click', (e) => { e.preventDefault(); startSession(); });
     Typing.wire();
   }

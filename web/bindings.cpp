@@ -46,6 +46,12 @@ val namesOf(const std::vector<std::string_view>& names) {
   return list;
 }
 
+val textsOf(const std::vector<std::string>& texts) {
+  val list = val::array();
+  for (const std::string& text : texts) list.call<void>("push", text);
+  return list;
+}
+
 val richOf(const Rich& r) {
   val out = val::object();
   out.set("text", r.text);
@@ -138,7 +144,9 @@ class PageQuiz {
   // answer is written as and the question's type.
   val next() {
     asked_ = session_.next();
+    hintsUsed_ = 0;
     val out = val::object();
+    out.set("hints", static_cast<unsigned>(asked_.hints.size()));
     out.set("question", asked_.line.text);
     out.set("html", asked_.line.html);
     out.set("prompt", std::string(asked_.prompt));
@@ -150,10 +158,15 @@ class PageQuiz {
   // The verdict on `answer` to the question asked last, without its line
   // break, in both forms, and how it counts: "right", "close" or "wrong";
   // or, for quit, that the quiz ends.
+  // A hint typed as the answer gives the next hint, as on the console.
   val mark(const std::string& answer) {
     val out = val::object();
     out.set("quit", isQuit(answer));
     if (isQuit(answer)) return out;
+    if (isHint(answer) && !asked_.hints.empty()) {
+      out.set("hint", hint());
+      return out;
+    }
     std::ostringstream verdict;
     const bool right = asked_.mark(answer, verdict);
     std::string text = verdict.str();
@@ -161,7 +174,20 @@ class PageQuiz {
     out.set("kind", std::string(verdictName(verdictOf(right, text))));
     out.set("verdict", text);
     out.set("html", verdictHtml(text));
+    out.set("afterHint", right && hintsUsed_ > 0);
+    out.set("reasons", right ? val::array() : textsOf(asked_.reasons));
     return out;
+  }
+
+  // The next hint to the question asked last, line by line, or that no
+  // hint is left.
+  val hint() {
+    const std::vector<std::string> lines =
+        hintsUsed_ < asked_.hints.size()
+            ? asked_.hints[hintsUsed_]
+            : std::vector<std::string>{std::string(noHintLeft)};
+    ++hintsUsed_;
+    return textsOf(lines);
   }
 
  private:
@@ -191,6 +217,7 @@ class PageQuiz {
 
   QuizSession session_;
   QuizQuestion asked_;
+  std::size_t hintsUsed_ = 0;
 };
 
 // The longest page address a worksheet names; a longer one is no address
@@ -284,5 +311,6 @@ EMSCRIPTEN_BINDINGS(reaction_drill) {
       .constructor<const std::string&, unsigned>()
       .function("skip", &PageQuiz::skip)
       .function("next", &PageQuiz::next)
-      .function("mark", &PageQuiz::mark);
+      .function("mark", &PageQuiz::mark)
+      .function("hint", &PageQuiz::hint);
 }

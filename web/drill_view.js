@@ -33,6 +33,9 @@ const DrillView = (() => {
     $('drill-number').textContent = Words.question(n, Session.state.count);
     $('drill-question').innerHTML = question.question.html;
     $('drill-answer').replaceChildren();
+    $('drill-help').replaceChildren();
+    $('drill-why').hidden = true;
+    $('drill-why').setAttribute('aria-expanded', 'false');
     revealed = false;
     label();
     Keeper.asked(n);
@@ -50,7 +53,18 @@ const DrillView = (() => {
     if (atEnd()) renderLines(box, [{ indent: 0, html: Words.lastOfDrill(number) }]);
     revealed = true;
     label();
+    $('drill-why').hidden = pending.reasons.length === 0;
     Keeper.revealed();
+  }
+
+  // Shows the reasons of the revealed answer, or hides them again.
+  function why() {
+    if (!revealed || pending.reasons.length === 0) return;
+    const box = $('drill-help');
+    const shown = box.childElementCount > 0;
+    box.replaceChildren();
+    if (!shown) renderLines(box, pending.reasons);
+    $('drill-why').setAttribute('aria-expanded', String(!shown));
   }
 
   // A drill session from its first question.
@@ -84,5 +98,5 @@ const DrillView = (() => {
     if (equations) equations.hidden = !shown;
   }
 
-  return { start, advance, resume, showFormulas };
+  return { start, advance, resume, showFormulas, why };
 })();

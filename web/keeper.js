@@ -28,6 +28,7 @@ const Keeper = (() => {
       typeof r.revealed === 'boolean' && typeof r.ended === 'boolean' && validTally(r.tally) &&
       Array.isArray(r.recent) && r.recent.length <= maxRecent &&
       r.recent.every((a) => typeof a === 'string' && a.length <= maxAnswer) &&
+      (r.afterHint === undefined || isCount(r.afterHint, maxNumber)) &&
       r.recent.length <= totals(r).answered && totals(r).answered <= maxNumber;
   }
 
@@ -56,6 +57,7 @@ const Keeper = (() => {
       Object.assign(sum, { right: sum.right + right, close: sum.close + close, wrong: sum.wrong + wrong });
     }
     sum.answered = sum.right + sum.close + sum.wrong;
+    sum.afterHint = Math.min(r.afterHint ?? 0, sum.right);
     return sum;
   }
 
@@ -80,7 +82,8 @@ const Keeper = (() => {
 
   const verdictColumn = { right: 0, close: 1, wrong: 2 };
 
-  function answered(kind, verdict, typed) {
+  function answered(kind, verdict, typed, afterHint) {
+    if (afterHint) record.afterHint = (record.afterHint ?? 0) + 1;
     const counts = record.tally[kind] ?? [0, 0, 0];
     counts[verdictColumn[verdict]] += 1;
     record.tally[kind] = counts;

@@ -6,6 +6,21 @@ const QuizView = (() => {
   const $ = (id) => document.getElementById(id);
   let asked = null;
   let number = 0;
+  let reasons = [];
+
+  // The hint or the reasons, below a heading, in the live region beneath
+  // the card's buttons.
+  function help(heading, lines) {
+    const box = $('quiz-help');
+    box.replaceChildren();
+    for (const [k, text] of [heading, ...lines].entries()) {
+      const p = document.createElement('p');
+      p.className = 'line';
+      p.style.paddingLeft = k > 0 ? '1em' : '0';
+      p.textContent = text;
+      box.appendChild(p);
+    }
+  }
 
   // The question goes into the live region after the verdict, so a screen
   // reader reads both, and the answer box is labelled by it.
@@ -16,7 +31,16 @@ const QuizView = (() => {
     $('quiz-question').innerHTML = question.html;
     $('quiz-prompt').textContent = question.prompt;
     $('answer').value = '';
+    $('quiz-hint-button').hidden = !question.hints;
     Typing.fit(question.form);
+  }
+
+  function hint() {
+    if (asked?.hints) help(Words.hint, Session.state.asking.hint());
+  }
+
+  function why() {
+    if (reasons.length) help(Words.why, reasons);
   }
 
   function paragraph(className, html) {
@@ -71,7 +95,14 @@ const QuizView = (() => {
   function mark(typed) {
     const result = Session.state.asking.mark(typed);
     if (result.quit) return end();
-    Keeper.answered(asked.kind, result.kind, typed);
+    if (result.hint) {
+      $('answer').value = '';
+      return help(Words.hint, result.hint);
+    }
+    Keeper.answered(asked.kind, result.kind, typed, result.afterHint);
+    reasons = result.reasons;
+    $('quiz-why').hidden = reasons.length === 0;
+    $('quiz-help').replaceChildren();
     settle(number, asked, typed, result);
     if (Session.state.count && number >= Session.state.count) return end();
     ask(Session.state.asking.next(), number + 1);
@@ -88,6 +119,9 @@ const QuizView = (() => {
     $('verdict-line').hidden = true;
     $('score').textContent = '';
     $('quiz-card').hidden = false;
+    $('quiz-why').hidden = true;
+    $('quiz-help').replaceChildren();
+    reasons = [];
     Summary.hide();
   }
 
@@ -117,5 +151,5 @@ const QuizView = (() => {
     ask(asking.next(), answered + 1);
   }
 
-  return { start, mark, end, resume };
+  return { start, mark, end, resume, hint, why };
 })();

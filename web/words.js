@@ -35,8 +35,11 @@ const Words = (() => {
     lastOfDrill: (count) => 'That was the last of the ' + plural(count, 'question', 'questions') + '.',
     typedAs: (prompt, answer) => prompt + ' ' + answer,
     // Only an answer marked "Correct." counts: the score line says so.
-    score: (t) => 'Score: ' + t.right + ' of ' + plural(t.answered, 'answer', 'answers') + ' right, ' +
+    score: (t) => 'Score: ' + t.right + ' of ' + plural(t.answered, 'answer', 'answers') + ' right' +
+      (t.afterHint ? ' (' + t.afterHint + ' after a hint)' : '') + ', ' +
       t.close + ' close, ' + t.wrong + ' wrong. Only an answer marked "Correct." counts as right.',
+    why: 'Why:',
+    hint: 'Hint:',
     noAnswers: 'No question was answered.',
     repeat: (seed) => 'The same questions again (seed ' + seed + ')',
     allTypes: 'All types',

@@ -77,7 +77,7 @@ const text = async (page, selector) => ascii(await page.textContent(selector));
 
 // The revealed answer as the console writes it: indented lines, two blank lines.
 async function answerText(page) {
-  const lines = await page.$$eval('#drill-answer .line', (ps) => ps.map((p) => ' '.repeat(+p.dataset.indent) + p.textContent));
+  const lines = await page.$$eval('#drill-answer .line, #drill-help .line', (ps) => ps.map((p) => ' '.repeat(+p.dataset.indent) + p.textContent));
   return ascii(lines.map((l) => l + '\n').join('')) + '\n\n';
 }
 
@@ -106,6 +106,7 @@ for (const [seed, type] of [['0', '0'], ['42', '6'], [MAX_SEED, '0']]) {
     for (let k = 0; k < 20; ++k) {
       shown += `Question: ${await text(page, '#drill-question')}\n`;
       await page.keyboard.press('Enter');
+      await page.keyboard.press('w');  // and why
       shown += await answerText(page);
       // A worksheet in between must not change the session's next questions.
       if (k === 9) {
@@ -115,7 +116,7 @@ for (const [seed, type] of [['0', '0'], ['42', '6'], [MAX_SEED, '0']]) {
       }
       await page.keyboard.press(k % 2 ? 'Enter' : ' ');
     }
-    const console = execFileSync(DRILL, ['--seed', seed, '--type', type, '--count', '20', '--formulas'], { input: '\n'.repeat(20) });
+    const console = execFileSync(DRILL, ['--seed', seed, '--type', type, '--count', '20', '--formulas', '--explain'], { input: '\n'.repeat(20) });
     assert.equal(shown, afterHint(console));
     await close(session);
   });
@@ -140,7 +141,14 @@ test('quiz: the console\'s verdicts and score, for right, close and wrong answer
     shown += `${await page.textContent('#quiz-question')}\n${await page.textContent('#quiz-prompt')} `;
     await page.fill('#answer', answer);
     await page.press('#answer', 'Enter');
-    if (answer !== ' \tQuIt ') shown += `${ascii(await page.textContent('#verdict'))}\n\n`;
+    if (answer === ' \tQuIt ') continue;
+    shown += `${ascii(await page.textContent('#verdict'))}\n`;
+    if (await page.isVisible('#quiz-why')) {
+      await page.click('#quiz-why');
+      const [heading, ...reasons] = await page.$$eval('#quiz-help .line', (ps) => ps.map((p) => p.textContent));
+      shown += [heading, ...reasons.map((r) => '  ' + r)].join('\n') + '\n';
+    }
+    shown += '\n';
   }
   const console = afterHint(execFileSync(QUIZ, ['--seed', seed, '--type', '0'], { input: [...answers, ' \tQuIt ', ''].join('\n') }));
   const [, right] = console.match(/Score: ([1-9]\d?) of 20 correct\n$/);
@@ -154,6 +162,27 @@ test('quiz: the console\'s verdicts and score, for right, close and wrong answer
   await page.selectOption('#sheet-parts', 'key');
   const want = execFileSync(QUIZ, ['-w', '-s', seed, '-t', '2', '-n', '4', '--only', 'key', '--format', 'html']);
   assert.ok((await printedSheet(session)).equals(want), 'worksheet differs');
+  await close(session);
+});
+
+test('hints at an equation, then none left; a right answer after them counts', async () => {
+  const probe = execFileSync(QUIZ, ['-s', '8', '-t', '4', '-n', '1'], { input: 'x\n' }).toString();
+  const right = probe.match(/answer is (.*)$/m)[1];
+  const session = await open('#program=quiz&seed=8&type=4');
+  const { page } = session;
+  const helpText = async () => (await page.$$eval('#quiz-help .line', (ps) => ps.map((p) => p.textContent))).join('\n');
+  const console = execFileSync(QUIZ, ['-s', '8', '-t', '4', '-n', '1'], { input: 'hint\nhint\nhint\n' + right + '\n' }).toString();
+  const hints = [...console.matchAll(/Hint:\n((?: {2}.*\n)+)/g)].map(([, lines]) => 'Hint:\n' + lines.replace(/^ {2}/gm, '').trimEnd());
+  await page.click('#quiz-hint-button');
+  assert.equal(await helpText(), hints[0]);
+  await page.fill('#answer', ' HINT ');
+  await page.press('#answer', 'Enter');
+  assert.equal(await helpText(), hints[1]);
+  await page.click('#quiz-hint-button');
+  assert.equal(await helpText(), 'Hint:\nNo more hints are left.');
+  await page.fill('#answer', right);
+  await page.press('#answer', 'Enter');
+  assert.match(await page.textContent('#score'), /^Score: 1 of 1 answer right \(1 after a hint\)/);
   await close(session);
 });
 
