@@ -19,6 +19,8 @@
 #include "formats.h"
 #include "ion.h"
 #include "menu.h"
+#include "page_sessions.h"
+#include "page_values.h"
 #include "quiz_session.h"
 #include "quiz_sheet.h"
 #include "reveal.h"
@@ -27,47 +29,6 @@
 using emscripten::val;
 
 namespace {
-
-// Decimal digits only, as the command line takes them; nothing for
-// anything else, an empty text or a number beyond 64 bits.
-std::optional<std::uint64_t> parseSeed(const std::string& text) {
-  std::uint64_t seed = 0;
-  const char* end = text.data() + text.size();
-  const auto [stop, error] = std::from_chars(text.data(), end, seed);
-  if (error != std::errc() || stop != end || text.empty()) return std::nullopt;
-  return seed;
-}
-
-val namesOf(const std::vector<std::string_view>& names) {
-  val list = val::array();
-  for (const std::string_view name : names) {
-    list.call<void>("push", std::string(name));
-  }
-  return list;
-}
-
-val textsOf(const std::vector<std::string>& texts) {
-  val list = val::array();
-  for (const std::string& text : texts) list.call<void>("push", text);
-  return list;
-}
-
-val richOf(const Rich& r) {
-  val out = val::object();
-  out.set("text", r.text);
-  out.set("html", r.html);
-  return out;
-}
-
-val linesOf(const std::vector<SheetLine>& lines) {
-  val out = val::array();
-  for (const SheetLine& l : lines) {
-    val line = richOf(l.content);
-    line.set("indent", l.indent);
-    out.call<void>("push", line);
-  }
-  return out;
-}
 
 // The seed as the console writes it ("42" for "042"), or an empty text for
 // one that is no seed.
@@ -100,125 +61,6 @@ val texts() {
   out.set("maxSeed", std::to_string(std::numeric_limits<std::uint64_t>::max()));
   return out;
 }
-
-// The drill session of one seed and type, for the page to hold.
-// REQUIRES: a seed canonicalSeed takes, and a type from 0 to reactionTypes.
-class PageDrill {
- public:
-  PageDrill(const std::string& seed, unsigned type)
-      : session_(parseSeed(seed).value_or(0), type) {}
-
-  // The next question: its reactants, the answer as the drill reveals it,
-  // and the formula equations apart, so the page can show or hide them.
-  // Passes over the next `count` questions, as a kept session resumes.
-  void skip(std::uint32_t count) {
-    for (std::uint32_t k = 0; k < count; ++k) session_.next();
-  }
-
-  val next() {
-    const Revealed shown = reveal(session_.next(), {true, true});
-    val out = val::object();
-    out.set("question", richOf(shown.question));
-    out.set("answer", linesOf(shown.answer));
-    out.set("equations", linesOf(shown.equations));
-    out.set("reasons", linesOf(shown.reasons));
-    return out;
-  }
-
- private:
-  DrillSession session_;
-};
-
-// The quiz session of one seed and type, and the question it asked last.
-// REQUIRES: a seed canonicalSeed takes, and a type from 0 to questionTypes.
-class PageQuiz {
- public:
-  PageQuiz(const std::string& seed, unsigned type)
-      : session_(parseSeed(seed).value_or(0), type) {}
-
-  void skip(std::uint32_t count) {
-    for (std::uint32_t k = 0; k < count; ++k) session_.next();
-  }
-
-  // The next question: its line in both forms, the prompt, what the
-  // answer is written as and the question's type.
-  val next() {
-    asked_ = session_.next();
-    hintsUsed_ = 0;
-    val out = val::object();
-    out.set("hints", static_cast<unsigned>(asked_.hints.size()));
-    out.set("question", asked_.line.text);
-    out.set("html", asked_.line.html);
-    out.set("prompt", std::string(asked_.prompt));
-    out.set("form", std::string(formName(asked_.form)));
-    out.set("kind", asked_.kind);
-    return out;
-  }
-
-  // The verdict on `answer` to the question asked last, without its line
-  // break, in both forms, and how it counts: "right", "close" or "wrong";
-  // or, for quit, that the quiz ends.
-  // A hint typed as the answer gives the next hint, as on the console.
-  val mark(const std::string& answer) {
-    val out = val::object();
-    out.set("quit", isQuit(answer));
-    if (isQuit(answer)) return out;
-    if (isHint(answer) && !asked_.hints.empty()) {
-      out.set("hint", hint());
-      return out;
-    }
-    std::ostringstream verdict;
-    const bool right = asked_.mark(answer, verdict);
-    std::string text = verdict.str();
-    if (!text.empty() && text.back() == '\n') text.pop_back();
-    out.set("kind", std::string(verdictName(verdictOf(right, text))));
-    out.set("verdict", text);
-    out.set("html", verdictHtml(text));
-    out.set("afterHint", right && hintsUsed_ > 0);
-    out.set("reasons", right ? val::array() : textsOf(asked_.reasons));
-    return out;
-  }
-
-  // The next hint to the question asked last, line by line, or that no
-  // hint is left.
-  val hint() {
-    const std::vector<std::string> lines =
-        hintsUsed_ < asked_.hints.size()
-            ? asked_.hints[hintsUsed_]
-            : std::vector<std::string>{std::string(noHintLeft)};
-    ++hintsUsed_;
-    return textsOf(lines);
-  }
-
- private:
-  // The names the page knows the forms and verdicts by, in the order of
-  // their enums.
-  static std::string_view formName(AnswerForm form) {
-    constexpr std::string_view names[] = {"formula", "yesNo", "equation"};
-    return names[static_cast<std::size_t>(form)];
-  }
-
-  static std::string_view verdictName(Verdict v) {
-    constexpr std::string_view names[] = {"right", "close", "wrong"};
-    return names[static_cast<std::size_t>(v)];
-  }
-
-  // Every verdict but "Correct." ends with the right answer: that end in
-  // its HTML form, with the formulas' accessible names.
-  std::string verdictHtml(const std::string& text) const {
-    const std::string& right = asked_.answer.text;
-    const bool endsWithAnswer =
-        text.size() >= right.size() &&
-        text.compare(text.size() - right.size(), right.size(), right) == 0;
-    if (!endsWithAnswer) return escapeHtml(text);
-    return escapeHtml(text.substr(0, text.size() - right.size())) +
-           asked_.answer.html;
-  }
-
-  QuizSession session_;
-  QuizQuestion asked_;
-  std::size_t hintsUsed_ = 0;
-};
 
 // The longest page address a worksheet names; a longer one is no address
 // the page was opened at.

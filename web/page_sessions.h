@@ -1,0 +1,141 @@
+// The two sessions the browser page holds: a drill's and a quiz's, each of
+// one seed and type, the quiz's with the question it asked last.
+#ifndef REACTION_DRILL_WEB_PAGE_SESSIONS_H_
+#define REACTION_DRILL_WEB_PAGE_SESSIONS_H_
+
+#include <emscripten/val.h>
+
+#include <cstddef>
+#include <cstdint>
+#include <sstream>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "drill_session.h"
+#include "page_values.h"
+#include "quiz_session.h"
+#include "reveal.h"
+#include "rich.h"
+
+// The drill session of one seed and type, for the page to hold.
+// REQUIRES: a seed canonicalSeed takes, and a type from 0 to reactionTypes.
+class PageDrill {
+ public:
+  PageDrill(const std::string& seed, unsigned type)
+      : session_(parseSeed(seed).value_or(0), type) {}
+
+  // The next question: its reactants, the answer as the drill reveals it,
+  // and the formula equations apart, so the page can show or hide them.
+  // Passes over the next `count` questions, as a kept session resumes.
+  void skip(std::uint32_t count) {
+    for (std::uint32_t k = 0; k < count; ++k) session_.next();
+  }
+
+  emscripten::val next() {
+    const Revealed shown = reveal(session_.next(), {true, true});
+    emscripten::val out = emscripten::val::object();
+    out.set("question", richOf(shown.question));
+    out.set("answer", linesOf(shown.answer));
+    out.set("equations", linesOf(shown.equations));
+    out.set("reasons", linesOf(shown.reasons));
+    return out;
+  }
+
+ private:
+  DrillSession session_;
+};
+
+// The quiz session of one seed and type, and the question it asked last.
+// REQUIRES: a seed canonicalSeed takes, and a type from 0 to questionTypes.
+class PageQuiz {
+ public:
+  PageQuiz(const std::string& seed, unsigned type)
+      : session_(parseSeed(seed).value_or(0), type) {}
+
+  void skip(std::uint32_t count) {
+    for (std::uint32_t k = 0; k < count; ++k) session_.next();
+  }
+
+  // The next question: its line in both forms, the prompt, what the
+  // answer is written as and the question's type.
+  emscripten::val next() {
+    asked_ = session_.next();
+    hintsUsed_ = 0;
+    emscripten::val out = emscripten::val::object();
+    out.set("hints", static_cast<unsigned>(asked_.hints.size()));
+    out.set("question", asked_.line.text);
+    out.set("html", asked_.line.html);
+    out.set("prompt", std::string(asked_.prompt));
+    out.set("form", std::string(formName(asked_.form)));
+    out.set("kind", asked_.kind);
+    return out;
+  }
+
+  // The verdict on `answer` to the question asked last, without its line
+  // break, in both forms, and how it counts: "right", "close" or "wrong";
+  // or, for quit, that the quiz ends.
+  // A hint typed as the answer gives the next hint, as on the console.
+  emscripten::val mark(const std::string& answer) {
+    emscripten::val out = emscripten::val::object();
+    out.set("quit", isQuit(answer));
+    if (isQuit(answer)) return out;
+    if (isHint(answer) && !asked_.hints.empty()) {
+      out.set("hint", hint());
+      return out;
+    }
+    std::ostringstream verdict;
+    const bool right = asked_.mark(answer, verdict);
+    std::string text = verdict.str();
+    if (!text.empty() && text.back() == '\n') text.pop_back();
+    out.set("kind", std::string(verdictName(verdictOf(right, text))));
+    out.set("verdict", text);
+    out.set("html", verdictHtml(text));
+    out.set("afterHint", right && hintsUsed_ > 0);
+    out.set("reasons",
+            right ? emscripten::val::array() : textsOf(asked_.reasons));
+    return out;
+  }
+
+  // The next hint to the question asked last, line by line, or that no
+  // hint is left.
+  emscripten::val hint() {
+    const std::vector<std::string> lines =
+        hintsUsed_ < asked_.hints.size()
+            ? asked_.hints[hintsUsed_]
+            : std::vector<std::string>{std::string(noHintLeft)};
+    ++hintsUsed_;
+    return textsOf(lines);
+  }
+
+ private:
+  // The names the page knows the forms and verdicts by, in the order of
+  // their enums.
+  static std::string_view formName(AnswerForm form) {
+    constexpr std::string_view names[] = {"formula", "yesNo", "equation"};
+    return names[static_cast<std::size_t>(form)];
+  }
+
+  static std::string_view verdictName(Verdict v) {
+    constexpr std::string_view names[] = {"right", "close", "wrong"};
+    return names[static_cast<std::size_t>(v)];
+  }
+
+  // Every verdict but "Correct." ends with the right answer: that end in
+  // its HTML form, with the formulas' accessible names.
+  std::string verdictHtml(const std::string& text) const {
+    const std::string& right = asked_.answer.text;
+    const bool endsWithAnswer =
+        text.size() >= right.size() &&
+        text.compare(text.size() - right.size(), right.size(), right) == 0;
+    if (!endsWithAnswer) return escapeHtml(text);
+    return escapeHtml(text.substr(0, text.size() - right.size())) +
+           asked_.answer.html;
+  }
+
+  QuizSession session_;
+  QuizQuestion asked_;
+  std::size_t hintsUsed_ = 0;
+};
+
+#endif  // REACTION_DRILL_WEB_PAGE_SESSIONS_H_

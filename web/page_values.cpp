@@ -1,0 +1,44 @@
+#include "page_values.h"
+
+#include <charconv>
+
+using emscripten::val;
+
+std::optional<std::uint64_t> parseSeed(const std::string& text) {
+  std::uint64_t seed = 0;
+  const char* end = text.data() + text.size();
+  const auto [stop, error] = std::from_chars(text.data(), end, seed);
+  if (error != std::errc() || stop != end || text.empty()) return std::nullopt;
+  return seed;
+}
+
+val namesOf(const std::vector<std::string_view>& names) {
+  val list = val::array();
+  for (const std::string_view name : names) {
+    list.call<void>("push", std::string(name));
+  }
+  return list;
+}
+
+val textsOf(const std::vector<std::string>& texts) {
+  val list = val::array();
+  for (const std::string& text : texts) list.call<void>("push", text);
+  return list;
+}
+
+val richOf(const Rich& r) {
+  val out = val::object();
+  out.set("text", r.text);
+  out.set("html", r.html);
+  return out;
+}
+
+val linesOf(const std::vector<SheetLine>& lines) {
+  val out = val::array();
+  for (const SheetLine& l : lines) {
+    val line = richOf(l.content);
+    line.set("indent", l.indent);
+    out.call<void>("push", line);
+  }
+  return out;
+}

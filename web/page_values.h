@@ -1,0 +1,27 @@
+// Values as they cross to the browser page: seeds from text, and the
+// core's texts, names and lines as JavaScript arrays and objects.
+#ifndef REACTION_DRILL_WEB_PAGE_VALUES_H_
+#define REACTION_DRILL_WEB_PAGE_VALUES_H_
+
+#include <emscripten/val.h>
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "sheet.h"
+
+// Decimal digits only, as the command line takes them; nothing for
+// anything else, an empty text or a number beyond 64 bits.
+std::optional<std::uint64_t> parseSeed(const std::string& text);
+
+emscripten::val namesOf(const std::vector<std::string_view>& names);
+emscripten::val textsOf(const std::vector<std::string>& texts);
+// {text, html}.
+emscripten::val richOf(const Rich& r);
+// [{text, html, indent}].
+emscripten::val linesOf(const std::vector<SheetLine>& lines);
+
+#endif  // REACTION_DRILL_WEB_PAGE_VALUES_H_
