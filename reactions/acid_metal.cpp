@@ -90,17 +90,17 @@ std::vector<std::string> reasons(const Reactants& r) {
     return {why::activity(rp, "hydrogen", false, "nothing reacts"),
             why::series()};
   }
-  std::vector<std::string> reasons = {
+  std::vector<std::string> lines = {
       why::activity(rp, "hydrogen", true,
                     "it displaces hydrogen from the acid"),
       why::series()};
-  if (isWeakAcid(an)) reasons.push_back(weakAcidReason(an));
+  if (isWeakAcid(an)) lines.push_back(weakAcidReason(an));
   if (isSolubleChar(rp, an) != soluble) {
-    reasons.push_back(why::solubility(rp, an));
+    lines.push_back(why::solubility(rp, an));
   }
-  why::addSpectators(reasons, reactantsOf(an, rp), productsOf(an, rp));
-  reasons.push_back(formulaReason(rp, an));
-  return reasons;
+  why::addSpectators(lines, reactantsOf(an, rp), productsOf(an, rp));
+  lines.push_back(formulaReason(rp, an));
+  return lines;
 }
 
 }  // namespace

@@ -96,16 +96,16 @@ std::vector<std::string> reasons(const Reactants& r) {
   if (!displaces(rp, ep)) {
     return {why::activity(rp, ep.name, false, "nothing reacts"), why::series()};
   }
-  std::vector<std::string> reasons = {
+  std::vector<std::string> lines = {
       why::activity(rp, ep.name, true,
                     "it displaces " + ep.name + " from its salt"),
       why::series()};
   if (isSolubleChar(rp, en) != soluble) {
-    reasons.push_back(why::solubility(rp, en));
+    lines.push_back(why::solubility(rp, en));
   }
-  why::addSpectators(reasons, reactantsOf(r), productsOf(r));
-  reasons.push_back(formulaReason(rp, en));
-  return reasons;
+  why::addSpectators(lines, reactantsOf(r), productsOf(r));
+  lines.push_back(formulaReason(rp, en));
+  return lines;
 }
 
 FormulaEquations formulas(const Reactants& r) {

@@ -99,15 +99,15 @@ std::vector<std::string> reasons(const Reactants& r) {
   const Ion& rp = r.ions[0];
   const Ion& rn = r.ions[1];
   const Ion formed = cationFormed(rp, rn);
-  std::vector<std::string> reasons;
+  std::vector<std::string> lines;
   if (formed.name != rp.name) {
     const std::string_view element = nonmetalElement(rn)->element;
-    reasons.push_back(std::string(element.substr(0, element.find(' '))) +
-                      " takes " + rp.name + " to " + formed.name +
-                      ", its higher charge.");
+    lines.push_back(std::string(element.substr(0, element.find(' '))) +
+                    " takes " + rp.name + " to " + formed.name +
+                    ", its higher charge.");
   }
-  reasons.push_back(formulaReason(formed, rn));
-  return reasons;
+  lines.push_back(formulaReason(formed, rn));
+  return lines;
 }
 
 }  // namespace

@@ -35,14 +35,14 @@ std::vector<std::string> neutralisationReasons(const Reactants& r,
   const Ion& an = r.ions[0];
   const Ion& rp = r.ions[1];
   const Ion& rn = r.ions[2];
-  std::vector<std::string> reasons;
-  if (isWeakAcid(an)) reasons.push_back(weakAcidReason(an));
+  std::vector<std::string> lines;
+  if (isWeakAcid(an)) lines.push_back(weakAcidReason(an));
   for (const Ion* anion : {&rn, &an}) {
     if (isSolubleChar(rp, *anion) != soluble) {
-      reasons.push_back(why::solubility(rp, *anion));
+      lines.push_back(why::solubility(rp, *anion));
     }
   }
-  why::addSpectators(reasons, reactantsOf(r), productsOf(r, rest));
-  reasons.push_back(formulaReason(rp, an));
-  return reasons;
+  why::addSpectators(lines, reactantsOf(r), productsOf(r, rest));
+  lines.push_back(formulaReason(rp, an));
+  return lines;
 }

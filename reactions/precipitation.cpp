@@ -107,19 +107,19 @@ std::vector<std::string> reasons(const Reactants& r) {
   const Ion& an = r.ions[1];
   const Ion& bp = r.ions[2];
   const Ion& bn = r.ions[3];
-  std::vector<std::string> reasons = {why::solubility(ap, bn),
-                                      why::solubility(bp, an)};
+  std::vector<std::string> lines = {why::solubility(ap, bn),
+                                    why::solubility(bp, an)};
   if (isSolubleChar(ap, bn) == soluble && isSolubleChar(bp, an) == soluble) {
-    return reasons;
+    return lines;
   }
-  why::addSpectators(reasons, mixed(r), formed(r));
+  why::addSpectators(lines, mixed(r), formed(r));
   for (const auto& [cation, anion] :
        {std::pair(&ap, &bn), std::pair(&bp, &an)}) {
     if (isSolubleChar(*cation, *anion) != soluble) {
-      reasons.push_back(formulaReason(*cation, *anion));
+      lines.push_back(formulaReason(*cation, *anion));
     }
   }
-  return reasons;
+  return lines;
 }
 
 FormulaEquations formulas(const Reactants& r) {

@@ -61,15 +61,15 @@ std::vector<std::string> reasons(const Reactants& r) {
                           "it does not react with cold water"),
             why::series()};
   }
-  std::vector<std::string> reasons = {
+  std::vector<std::string> lines = {
       why::activity(rp, magnesium, true,
                     "it displaces hydrogen from cold water"),
       why::series()};
   if (isSolubleChar(rp, hydroxide()) != soluble) {
-    reasons.push_back(why::solubility(rp, hydroxide()));
+    lines.push_back(why::solubility(rp, hydroxide()));
   }
-  reasons.push_back(formulaReason(rp, hydroxide()));
-  return reasons;
+  lines.push_back(formulaReason(rp, hydroxide()));
+  return lines;
 }
 
 FormulaEquations formulas(const Reactants& r) {

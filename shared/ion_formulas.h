@@ -101,9 +101,9 @@ inline std::string spokenFormula(const Ion& i) {
 }
 
 inline std::string countWord(int n) {
-  constexpr std::string_view words[] = {"no",   "one",  "two", "three",
+  constexpr std::string_view names[] = {"no",   "one",  "two", "three",
                                         "four", "five", "six"};
-  return n >= 0 && n < 7 ? std::string(words[n]) : std::to_string(n);
+  return n >= 0 && n < 7 ? std::string(names[n]) : std::to_string(n);
 }
 
 }  // namespace ion_detail
