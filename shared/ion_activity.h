@@ -70,19 +70,22 @@ inline bool reactsWithWater(std::string_view e) {
 // The series as a student reads it: the metals the catalogue names, most
 // reactive first, with hydrogen in the place where the metals stop
 // displacing it from acids: "K Na Li Mg Al Zn Fe Sn Pb (H) Cu Hg Ag Au".
-inline std::string activitySeriesText() {
-  std::string text;
-  bool hydrogenPlaced = false;
-  for (const chemistry::ActivityRank& metal : chemistry::activitySeries) {
-    if (catalogueIonWithFormula(metal.formula) == nullptr) continue;
-    if (!text.empty()) text += ' ';
-    if (!hydrogenPlaced && !reactsWithAcid(metal.formula)) {
-      text += "(H) ";
-      hydrogenPlaced = true;
+inline const std::string& activitySeriesText() {
+  static const std::string written = [] {
+    std::string text;
+    bool hydrogenPlaced = false;
+    for (const chemistry::ActivityRank& metal : chemistry::activitySeries) {
+      if (catalogueIonWithFormula(metal.formula) == nullptr) continue;
+      if (!text.empty()) text += ' ';
+      if (!hydrogenPlaced && !reactsWithAcid(metal.formula)) {
+        text += "(H) ";
+        hydrogenPlaced = true;
+      }
+      text += metal.formula;
     }
-    text += metal.formula;
-  }
-  return text;
+    return text;
+  }();
+  return written;
 }
 
 #endif  // REACTION_DRILL_SHARED_ION_ACTIVITY_H_

@@ -153,7 +153,9 @@ std::vector<std::string> namesOf(std::string_view formulas, Name name) {
 // The rule as a teacher says it: "Chlorides and bromides dissolve, except
 // those of silver and lead.", written from its own columns, so that the two
 // can never disagree.
-inline std::string ruleSentence(const chemistry::SolubilityRule& rule) {
+namespace ion_detail {
+
+inline std::string writtenSentence(const chemistry::SolubilityRule& rule) {
   std::string sentence =
       rule.anions.empty()
           ? "salts of " + listed(ion_detail::namesOf(rule.cations,
@@ -167,6 +169,22 @@ inline std::string ruleSentence(const chemistry::SolubilityRule& rule) {
   }
   if (!rule.because.empty()) sentence += ": " + std::string(rule.because);
   return capitalised(sentence + ".");
+}
+
+}  // namespace ion_detail
+
+// The sentences are the same every time, so each is written once.
+// REQUIRES: `rule` is a row of chemistry::solubilityRules.
+inline const std::string& ruleSentence(const chemistry::SolubilityRule& rule) {
+  static const auto sentences = [] {
+    std::vector<std::string> all;
+    for (const chemistry::SolubilityRule& r : chemistry::solubilityRules) {
+      all.push_back(ion_detail::writtenSentence(r));
+    }
+    return all;
+  }();
+  return sentences[static_cast<std::size_t>(&rule -
+                                            chemistry::solubilityRules)];
 }
 
 #endif  // REACTION_DRILL_SHARED_ION_SOLUBILITY_H_
