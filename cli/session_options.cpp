@@ -72,6 +72,11 @@ OptionError checkSession(const SessionOptions& s) {
   if (s.parts != nullptr && !s.worksheet) {
     return quoted("only", s.parts->name) + " needs --worksheet";
   }
+  if (s.parts != nullptr && s.format != nullptr && !s.format->partsApart) {
+    return quoted("only", s.parts->name) + " does not go with " +
+           quoted("format", s.format->name) +
+           ": a question bank holds each question with its answer";
+  }
   if (s.worksheet && s.count && *s.count > maxSheetQuestions) {
     return quoted("count", std::to_string(*s.count)) +
            " is more than a worksheet holds (" +

@@ -26,6 +26,7 @@ std::string drillWorksheet(const SheetRequest& request, Extras extras) {
   Sheet sheet =
       sheetFor(request, "reaction-drill", "drill", optionsFor(extras));
   sheet.title = "reaction-drill worksheet: predict the products";
+  sheet.task = drillIntro;
   sheet.typeName = reactionTypeMenu()[request.choice];
   const unsigned lines = wordLines + (extras.formulas ? formulaLines : 0);
   DrillSession session(request.seed, request.choice);

@@ -1,11 +1,65 @@
 #include "quiz_sheet.h"
 
+#include <cctype>
+#include <sstream>
 #include <utility>
 #include <vector>
 
 #include "quiz_session.h"
 
 namespace {
+
+// A yes-or-no question as a statement to call true or false.
+constexpr std::string_view solubleStatement = "It dissolves in water.";
+
+// What the quiz says to `answer`, as a platform's feedback; a platform
+// gives credit only to what the quiz calls right or close.
+SheetResponse response(const QuizQuestion& q, const std::string& answer,
+                       const std::string& shownAs) {
+  std::ostringstream verdict;
+  const bool right = q.mark(answer, verdict);
+  std::string feedback = verdict.str();
+  if (!feedback.empty() && feedback.back() == '\n') feedback.pop_back();
+  const Verdict v = verdictOf(right, feedback);
+  const unsigned percent = v == Verdict::right   ? 100
+                           : v == Verdict::close ? 50
+                                                 : 0;
+  return {shownAs, percent, std::move(feedback)};
+}
+
+// `formula` in every letter case: each letter as it is or in the other
+// case. A formula of the catalogue has few letters, so few cases.
+std::vector<std::string> letterCases(const std::string& formula) {
+  std::vector<std::string> cases = {formula};
+  for (std::size_t at = 0; at < formula.size(); ++at) {
+    const auto c = static_cast<unsigned char>(formula[at]);
+    if (std::isalpha(c) == 0) continue;
+    const std::size_t before = cases.size();
+    for (std::size_t k = 0; k < before; ++k) {
+      std::string other = cases[k];
+      other[at] = static_cast<char>(std::islower(c) != 0 ? std::toupper(c)
+                                                         : std::tolower(c));
+      cases.push_back(std::move(other));
+    }
+  }
+  return cases;
+}
+
+// How a platform marks the question: formulas as typed, the right one
+// first; a solubility as true or false; an equation by the teacher.
+void markForPlatform(const QuizQuestion& q, SheetEntry& e) {
+  if (q.form == AnswerForm::formula) {
+    e.marking = SheetMarking::typedExactly;
+    for (const std::string& typed : letterCases(q.answer.text)) {
+      SheetResponse r = response(q, typed, typed);
+      if (r.percent > 0) e.responses.push_back(std::move(r));
+    }
+  } else if (q.form == AnswerForm::yesNo) {
+    e.marking = SheetMarking::trueOrFalse;
+    e.statement = words(solubleStatement);
+    e.responses = {response(q, "y", "true"), response(q, "n", "false")};
+  }
+}
 
 // A line for a formula or a y or n, three for an equation, which may take
 // two in handwriting and a correction.
@@ -30,8 +84,9 @@ std::string quizWorksheet(const SheetRequest& request, bool explain) {
         key.push_back({words(reason), 2});
       }
     }
-    sheet.entries.push_back(
-        {q.line, words(q.prompt), std::move(key), linesFor(q.form)});
+    SheetEntry entry{q.line, words(q.prompt), std::move(key), linesFor(q.form)};
+    markForPlatform(q, entry);
+    sheet.entries.push_back(std::move(entry));
   }
   return request.format->write(sheet);
 }

@@ -18,6 +18,9 @@ struct SheetFormat {
   std::string_view name;  // as --format takes it
   // The worksheet's parts, the questions before the answer key.
   std::string (*write)(const Sheet& sheet);
+  // Whether the questions or the key can be written alone; a question bank
+  // holds each question with its answer.
+  bool partsApart = true;
 };
 
 // Each format's writer, in a file of its own.
@@ -28,14 +31,19 @@ std::string markdownSheet(const Sheet& sheet);
 // One HTML file that needs nothing else, with a button to print it, and
 // that starts the key on a new page when printed.
 std::string htmlSheet(const Sheet& sheet);
+// A question bank in Moodle XML, which every common learning platform
+// imports: formulas and yes-or-no questions marked by the platform, the
+// rest by the teacher with the key beside them.
+std::string moodleSheet(const Sheet& sheet);
 
 // The formats; the first is the one used unless another is asked for.
 // clang-format off
 inline constexpr SheetFormat sheetFormats[] = {
-    // name       writer
-    {"text",      textSheet},
-    {"markdown",  markdownSheet},
-    {"html",      htmlSheet},
+    // name       writer          parts apart
+    {"text",      textSheet,      true},
+    {"markdown",  markdownSheet,  true},
+    {"html",      htmlSheet,      true},
+    {"moodle",    moodleSheet,    false},
 };
 // clang-format on
 

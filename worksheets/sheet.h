@@ -18,12 +18,30 @@ struct SheetLine {
   int indent = 0;
 };
 
+// An answer a learning platform can match as the student types it, the
+// credit it earns and what the student is then told.
+struct SheetResponse {
+  std::string typed;     // "Al2(SO4)3", or "true" or "false"
+  unsigned percent = 0;  // 0 to 100
+  std::string feedback;  // "Close; correct answer is Al2(SO4)3"
+};
+
+// How a learning platform can mark an answer without this program: a
+// teacher reads the key; a formula is matched as typed, in every letter
+// case that earns credit; a yes or no is a statement called true or false.
+enum class SheetMarking { byTeacher, typedExactly, trueOrFalse };
+
 // One question and its entry in the answer key.
 struct SheetEntry {
   Rich question;               // "nitric acid + zinc carbonate"
   std::optional<Rich> prompt;  // "Formula:", where the answer goes
   std::vector<SheetLine> key;  // the answer, line by line
   unsigned lines = 1;          // ruled lines to write the answer on
+  SheetMarking marking = SheetMarking::byTeacher;
+  // typedExactly: the answers that earn credit; trueOrFalse: answering
+  // true, then false, and the statement that is true or false.
+  std::vector<SheetResponse> responses = {};
+  std::optional<Rich> statement = std::nullopt;  // "It dissolves in water."
 };
 
 // The parts of a worksheet that are written: the questions, then the key
@@ -36,6 +54,9 @@ struct Sheet {
   std::uint64_t seed = 0;
   std::string address;  // the browser page that asks the same questions
   std::string remake;   // the command line that makes the sheet again
+  // What to do with a question that has no prompt of its own, where it is
+  // asked alone: "Determine the products, given the reactants."
+  std::string task;
   SheetParts parts = SheetParts::both;
   std::vector<SheetEntry> entries;
 };
