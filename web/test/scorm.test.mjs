@@ -53,8 +53,7 @@ async function attempt(data, refusing = false) {
   await frame.waitForSelector('#quiz-question:not(:empty)');
   const answer = async (typed) => { await frame.focus('#answer'); await page.keyboard.type(typed); await page.keyboard.press('Enter'); };
   const recorded = () => page.evaluate(() => ({ cmi: JSON.parse(JSON.stringify(window.API.cmi)), calls: window.calls, sent: window.sent }));
-  const close = async () => { await context.close(); assert.deepEqual(problems, []); };
-  return { page, frame, answer, recorded, close };
+  return { page, frame, answer, recorded, close: async () => { await context.close(); assert.deepEqual(problems, []); } };
 }
 
 test('a quiz in the run-time: score, status, time and suspend data, then resumed where it stopped', async () => {
@@ -65,14 +64,12 @@ test('a quiz in the run-time: score, status, time and suspend data, then resumed
   const { cmi, calls, sent } = await first.recorded();
   assert.deepEqual([cmi.core.lesson_status, cmi.core.score, cmi.core.exit], ['incomplete', { raw: '33', min: '0', max: '100' }, 'suspend']);
   assert.match(sent['cmi.core.session_time'], /^\d{4}:\d{2}:\d{2}\.\d{2}$/);
-  assert.deepEqual([calls[0], calls.filter((c) => c === 'LMSCommit').length, calls.at(-1)], ['LMSInitialize', 3, 'LMSFinish']);
-  assert.deepEqual(JSON.parse(cmi.suspend_data).recent, [rights[0], 'H2O']);
+  assert.deepEqual([calls[0], calls.filter((c) => c === 'LMSCommit').length, calls.at(-1), JSON.parse(cmi.suspend_data).recent], ['LMSInitialize', 3, 'LMSFinish', [rights[0], 'H2O']]);
   await first.close();
 
   const again = await attempt({ core: { entry: 'resume' }, suspend_data: cmi.suspend_data });
-  assert.equal(await again.frame.textContent('#quiz-number'), 'Question 3 of 3:');
-  assert.match(await again.frame.textContent('#score'), /^Score: 1 of 2 answers right/);
-  assert.ok(await again.frame.isDisabled('#quiz-type'));
+  const shown = [await again.frame.textContent('#quiz-number'), await again.frame.textContent('#score'), await again.frame.isDisabled('#quiz-type')];
+  assert.match(shown.join('|'), /^Question 3 of 3:\|Score: 1 of 2 answers right, .*\|true$/);
   await again.answer(rights[2]);
   const end = await again.recorded();
   assert.deepEqual([end.cmi.core.lesson_status, end.cmi.core.score.raw, end.cmi.core.exit, end.calls.at(-1)], ['failed', '67', '', 'LMSFinish']);
@@ -82,7 +79,7 @@ test('a quiz in the run-time: score, status, time and suspend data, then resumed
 test('a run-time that refuses every call: the quiz goes on, with one quiet line', async () => {
   const refused = await attempt(null, true);
   for (const typed of ['H2O', 'H2O']) await refused.answer(typed);
-  assert.equal(await refused.frame.textContent('#verdict-of'), 'Question 2:');
-  assert.equal(await refused.frame.textContent('#platform-status'), 'The score could not be saved in the learning platform.');
+  const shown = [await refused.frame.textContent('#verdict-of'), await refused.frame.textContent('#platform-status')];
+  assert.deepEqual(shown, ['Question 2:', 'The score could not be saved in the learning platform.']);
   await refused.close();
 });
