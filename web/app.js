@@ -127,6 +127,7 @@
     $('print').addEventListener('click', printWorksheet);
     $('count').addEventListener('input', () => { if (sheetCount()) Controls.notice({ sheet: '' }); });
     window.addEventListener('hashchange', () => {
+      if (Platform.active()) return;
       const address = Session.readAddress();
       Controls.askFirst(() => {
         Session.take(address.target);
@@ -161,6 +162,22 @@
     startSession();
   }
 
+  // In a learning platform the package names the session, and a resumed
+  // attempt goes on with the one the platform kept for it; nothing the
+  // student could choose there would change what the gradebook receives.
+  function beginIn({ session, kept }) {
+    for (const id of ['programs', 'drill-type', 'quiz-type']) $(id).disabled = true;
+    for (const id of ['new-seed', 'link']) $(id).hidden = true;
+    Keeper.sendTo(Platform.report);
+    const packaged = Session.readAddress(session);
+    Controls.notice(packaged.problems);
+    Session.take(packaged.target);
+    // A package without a seed takes a fresh one each attempt, and keeps it.
+    const seed = packaged.seeded ? kept?.seed : Session.state.seed;
+    if (kept && Session.isCurrent({ ...kept, seed }) && Session.take(kept)) return resumeSession(kept);
+    startSession();
+  }
+
   function showTexts(texts) {
     $('drill-intro').textContent = texts.drillIntro;
     for (const label of document.querySelectorAll('.menu-question')) label.textContent = texts.menuQuestion;
@@ -177,7 +194,9 @@
     wireDrill();
     wireQuiz();
     wireSession();
-    begin();
+    const attempt = Platform.start();
+    if (attempt) beginIn(attempt);
+    else begin();
     $('loading').hidden = true;
     setTimeout(() => core.prepare(), 0);
   }, (error) => {

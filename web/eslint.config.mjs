@@ -22,11 +22,12 @@ export default [
         Controls: 'readonly',
         DrillView: 'readonly',
         QuizView: 'readonly',
+        Platform: 'readonly',
       },
     },
     rules: {
       // A module's object is used by the scripts after it.
-      'no-unused-vars': ['error', { varsIgnorePattern: '^(Words|Keeper|Session|Typing|Summary|Controls|DrillView|QuizView)$' }],
+      'no-unused-vars': ['error', { varsIgnorePattern: '^(Words|Keeper|Session|Typing|Summary|Controls|DrillView|QuizView|Platform)$' }],
       'no-redeclare': ['error', { builtinGlobals: false }],
       eqeqeq: 'error',
       'prefer-const': 'error',

@@ -12,6 +12,7 @@ const Keeper = (() => {
   const maxRecent = 50;
   const maxAnswer = 500;
   let record = null;
+  let sink = null;
 
   const isCount = (n, max) => Number.isInteger(n) && n >= 0 && n <= max;
 
@@ -33,6 +34,7 @@ const Keeper = (() => {
   }
 
   function save() {
+    if (sink) return sink(record);
     try {
       localStorage.setItem(key, JSON.stringify(record));
     } catch {
@@ -40,14 +42,29 @@ const Keeper = (() => {
     }
   }
 
-  // The kept session, or null where there is none or it is not one.
-  function stored() {
+  // The session kept as `text`, or null where it is not one.
+  function read(text) {
     try {
-      const r = JSON.parse(localStorage.getItem(key));
+      const r = JSON.parse(text);
       return valid(r) ? r : null;
     } catch {
       return null;
     }
+  }
+
+  // The kept session, or null where there is none or it is not one.
+  function stored() {
+    try {
+      return read(localStorage.getItem(key));
+    } catch {
+      return null;
+    }
+  }
+
+  // From now on the session goes to `send`, in place of the browser's
+  // storage: a learning platform keeps it there.
+  function sendTo(send) {
+    sink = send;
   }
 
   // Right, close and wrong answers of `r`, in all and by type.
@@ -97,5 +114,5 @@ const Keeper = (() => {
     save();
   }
 
-  return { stored, totals, begin, adopt, asked, revealed, answered, ended, maxRecent, current: () => record };
+  return { read, stored, sendTo, totals, begin, adopt, asked, revealed, answered, ended, maxRecent, current: () => record };
 })();

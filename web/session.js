@@ -55,11 +55,11 @@ const Session = (() => {
     return valid ? Number(count) : 0;
   }
 
-  // The session the address names, and what was wrong with it, by what it
-  // was about: each bad value replaced by the default (the drill, a fresh
-  // seed, random questions, no count).
-  function readAddress() {
-    const params = new URLSearchParams(location.hash.slice(1));
+  // The session the address names (or `text`, in the same form), and what
+  // was wrong with it, by what it was about: each bad value replaced by the
+  // default (the drill, a fresh seed, random questions, no count).
+  function readAddress(text = location.hash.slice(1)) {
+    const params = new URLSearchParams(text);
     const problems = {};
     const asked = params.get('program') || 'drill';
     const program = asked === 'quiz' ? 'quiz' : 'drill';

@@ -56,6 +56,7 @@ const Words = (() => {
       count: (c, max) => 'The count "' + c + '" is not a number from 1 to ' + max + '; asking questions until you stop.',
       sheet: (max) => 'The number of questions on the worksheet must be a whole number from 1 to ' + max + '.',
     },
+    platformFailed: 'The score could not be saved in the learning platform.',
     failed: (error) => 'The page could not start: ' + error,
   });
 })();
