@@ -23,6 +23,7 @@ std::string optionsFor(Extras extras) {
 }  // namespace
 
 std::string drillWorksheet(const SheetRequest& request, Extras extras) {
+  extras.reasons = extras.reasons || request.format->explains;
   Sheet sheet =
       sheetFor(request, "reaction-drill", "drill", optionsFor(extras));
   sheet.title = "reaction-drill worksheet: predict the products";

@@ -11,8 +11,8 @@
 // The worksheet `request` asks for: its count of questions of reaction type
 // request.choice (0 for random), exactly those a drill session seeded with
 // its seed asks, in order; the key holds the formula equations and the
-// reasons that `extras` asks for, and the sheet leaves room for the
-// equations.
+// reasons that `extras` asks for (the reasons always, in a format that
+// explains), and the sheet leaves room for the equations.
 // REQUIRES: request.choice <= reactionTypes; request.count <=
 // maxSheetQuestions; the ion catalogue is filled.
 std::string drillWorksheet(const SheetRequest& request, Extras extras);

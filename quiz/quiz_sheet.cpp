@@ -70,6 +70,7 @@ unsigned linesFor(AnswerForm form) {
 }  // namespace
 
 std::string quizWorksheet(const SheetRequest& request, bool explain) {
+  explain = explain || request.format->explains;
   Sheet sheet =
       sheetFor(request, "formula-quiz", "quiz", explain ? "--explain" : "");
   sheet.title = "formula-quiz worksheet: write the formula, given the name";

@@ -9,7 +9,8 @@
 
 // The worksheet `request` asks for: its count of questions of its type (0
 // for random), exactly those a quiz seeded with its seed asks, in order;
-// with `explain` the key says why, where a question has a reason.
+// with `explain`, or in a format that explains, the key says why, where a
+// question has a reason.
 // REQUIRES: request.choice <= questionTypes; request.count <=
 // maxSheetQuestions; the ion catalogue is filled.
 std::string quizWorksheet(const SheetRequest& request, bool explain = false);

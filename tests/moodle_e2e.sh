@@ -15,7 +15,7 @@ count() { "$xmllint" --xpath "count($1)" "$2"; }
 bank=$(mktemp)
 trap 'rm -f "$bank"' EXIT
 for seed in 0 1 2 3 4; do
-  for sheet in "$drill -w -f -e" "$quiz -w --explain"; do
+  for sheet in "$drill -w -f" "$quiz -w"; do
     name="$(basename "${sheet%% *}") seed $seed"
     $sheet -s "$seed" -n 200 --format moodle >"$bank"
     "$xmllint" --noout "$bank" 2>/dev/null || { fail "$name: not well-formed XML"; continue; }
@@ -29,6 +29,9 @@ for seed in 0 1 2 3 4; do
     [ "$(count '//question[@type="essay"][not(normalize-space(graderinfo/text))] |
         //question[@type!="essay" and @type!="category"][count(answer[@fraction="100"]) != 1]' "$bank")" = 0 ] ||
       fail "$name: a question with no key for the teacher or not one right answer"
+    # The key is a student's feedback, so a bank always says why.
+    [ "$(count '//question[@type="essay"][not(contains(generalfeedback/text, "Why:"))]' "$bank")" = 0 ] ||
+      fail "$name: an essay whose feedback does not say why"
   done
 done
 finish "question bank"

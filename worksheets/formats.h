@@ -21,6 +21,9 @@ struct SheetFormat {
   // Whether the questions or the key can be written alone; a question bank
   // holds each question with its answer.
   bool partsApart = true;
+  // Whether the key always says why: in a learning platform the key is the
+  // feedback a student reads after answering.
+  bool explains = false;
 };
 
 // Each format's writer, in a file of its own.
@@ -39,11 +42,11 @@ std::string moodleSheet(const Sheet& sheet);
 // The formats; the first is the one used unless another is asked for.
 // clang-format off
 inline constexpr SheetFormat sheetFormats[] = {
-    // name       writer          parts apart
-    {"text",      textSheet,      true},
-    {"markdown",  markdownSheet,  true},
-    {"html",      htmlSheet,      true},
-    {"moodle",    moodleSheet,    false},
+    // name       writer          parts apart  explains
+    {"text",      textSheet,      true,        false},
+    {"markdown",  markdownSheet,  true,        false},
+    {"html",      htmlSheet,      true,        false},
+    {"moodle",    moodleSheet,    false,       true},
 };
 // clang-format on
 
