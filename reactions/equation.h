@@ -16,6 +16,27 @@
 
 enum class State { solid, liquid, gas, aqueous };
 
+// Each state as an equation writes it and as it is read aloud, in the order
+// of State.
+struct StateName {
+  std::string_view symbol;
+  std::string_view spoken;
+};
+// clang-format off
+inline constexpr StateName stateNames[] = {
+    // symbol  spoken
+    {"(s)",    "solid"},
+    {"(l)",    "liquid"},
+    {"(g)",    "gas"},
+    {"(aq)",   "aqueous"},
+};
+// clang-format on
+
+// "(s)", "(l)", "(g)" or "(aq)".
+inline std::string_view stateSymbol(State s) {
+  return stateNames[static_cast<int>(s)].symbol;
+}
+
 // One kind of ion in the formula unit of a compound.
 struct Constituent {
   std::string formula;  // without charge: "SO4"
@@ -85,20 +106,5 @@ Equation completeIonic(const Equation& formula);
 // on both sides is cancelled, and the coefficients are brought to lowest
 // terms.
 Equation netIonic(const Equation& complete);
-
-// "(s)", "(l)", "(g)" or "(aq)".
-inline std::string_view stateSymbol(State s) {
-  switch (s) {
-    case State::solid:
-      return "(s)";
-    case State::liquid:
-      return "(l)";
-    case State::gas:
-      return "(g)";
-    case State::aqueous:
-      break;
-  }
-  return "(aq)";
-}
 
 #endif  // REACTION_DRILL_REACTIONS_EQUATION_H_

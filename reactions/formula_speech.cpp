@@ -21,17 +21,7 @@ std::string spokenCharge(int charge) {
 }
 
 std::string_view spokenState(State s) {
-  switch (s) {
-    case State::solid:
-      return "solid";
-    case State::liquid:
-      return "liquid";
-    case State::gas:
-      return "gas";
-    case State::aqueous:
-      break;
-  }
-  return "aqueous";
+  return stateNames[static_cast<int>(s)].spoken;
 }
 
 }  // namespace
