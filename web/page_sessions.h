@@ -25,13 +25,14 @@ class PageDrill {
   PageDrill(const std::string& seed, unsigned type)
       : session_(parseSeed(seed).value_or(0), type) {}
 
-  // The next question: its reactants, the answer as the drill reveals it,
-  // and the formula equations apart, so the page can show or hide them.
   // Passes over the next `count` questions, as a kept session resumes.
   void skip(std::uint32_t count) {
     for (std::uint32_t k = 0; k < count; ++k) session_.next();
   }
 
+  // The next question: its reactants, the answer as the drill reveals it,
+  // and the formula equations and the reasons apart, so the page can show
+  // or hide them.
   emscripten::val next() {
     const Revealed shown = reveal(session_.next(), {true, true});
     emscripten::val out = emscripten::val::object();
@@ -53,6 +54,7 @@ class PageQuiz {
   PageQuiz(const std::string& seed, unsigned type)
       : session_(parseSeed(seed).value_or(0), type) {}
 
+  // Passes over the next `count` questions, as a kept session resumes.
   void skip(std::uint32_t count) {
     for (std::uint32_t k = 0; k < count; ++k) session_.next();
   }
