@@ -1,10 +1,10 @@
 #include "quiz_sheet.h"
 
-#include <cctype>
 #include <sstream>
 #include <utility>
 #include <vector>
 
+#include "ion.h"
 #include "quiz_session.h"
 
 namespace {
@@ -32,13 +32,14 @@ SheetResponse response(const QuizQuestion& q, const std::string& answer,
 std::vector<std::string> letterCases(const std::string& formula) {
   std::vector<std::string> cases = {formula};
   for (std::size_t at = 0; at < formula.size(); ++at) {
-    const auto c = static_cast<unsigned char>(formula[at]);
-    if (std::isalpha(c) == 0) continue;
+    const char c = formula[at];
+    if (!isLetter(c)) continue;
+    const char flipped =
+        isLower(c) ? ucase(c) : static_cast<char>(c - 'A' + 'a');
     const std::size_t before = cases.size();
     for (std::size_t k = 0; k < before; ++k) {
       std::string other = cases[k];
-      other[at] = static_cast<char>(std::islower(c) != 0 ? std::toupper(c)
-                                                         : std::tolower(c));
+      other[at] = flipped;
       cases.push_back(std::move(other));
     }
   }
