@@ -10,19 +10,6 @@ std::string quoted(std::string_view option, std::string_view value) {
 
 }  // namespace
 
-std::optional<std::uint64_t> decimal(std::string_view text,
-                                     std::uint64_t highest) {
-  if (text.empty()) return std::nullopt;
-  std::uint64_t value = 0;
-  for (const char c : text) {
-    if (c < '0' || c > '9') return std::nullopt;
-    const auto digit = static_cast<std::uint64_t>(c - '0');
-    if (digit > highest || value > (highest - digit) / 10) return std::nullopt;
-    value = value * 10 + digit;
-  }
-  return value;
-}
-
 OptionError readSeed(SessionOptions& s, std::string_view value) {
   constexpr std::uint64_t highest = std::numeric_limits<std::uint64_t>::max();
   s.seed = decimal(value, highest);

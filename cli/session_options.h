@@ -14,6 +14,7 @@
 
 #include "formats.h"
 #include "options.h"
+#include "text.h"
 
 struct SessionOptions {
   std::optional<std::uint64_t> seed;   // none: a fresh one
@@ -23,11 +24,6 @@ struct SessionOptions {
   const SheetFormat* format = nullptr;   // only with a worksheet
   const SheetPartName* parts = nullptr;  // only with a worksheet
 };
-
-// `text` as a number from 0 to `highest`: decimal digits only, no sign,
-// blank or base prefix. Nothing if it is not one.
-std::optional<std::uint64_t> decimal(std::string_view text,
-                                     std::uint64_t highest);
 
 OptionError readSeed(SessionOptions& s, std::string_view value);
 OptionError readType(SessionOptions& s, std::string_view value,

@@ -4,6 +4,8 @@
 #define REACTION_DRILL_SHARED_TEXT_H_
 
 #include <cstddef>
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -35,6 +37,22 @@ inline bool isListed(std::string_view words, std::string_view word) {
     start = end + 1;
   }
   return false;
+}
+
+// `text` as a number from 0 to `highest`: decimal digits only, no sign,
+// blank or base prefix, as the command line and the browser page take
+// seeds, types and counts. Nothing if it is not one.
+inline std::optional<std::uint64_t> decimal(std::string_view text,
+                                            std::uint64_t highest) {
+  if (text.empty()) return std::nullopt;
+  std::uint64_t value = 0;
+  for (const char c : text) {
+    if (!isDigit(c)) return std::nullopt;
+    const auto digit = static_cast<std::uint64_t>(c - '0');
+    if (digit > highest || value > (highest - digit) / 10) return std::nullopt;
+    value = value * 10 + digit;
+  }
+  return value;
 }
 
 // `items` as a sentence lists them: "a", "a and b", "a, b and c", with

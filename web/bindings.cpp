@@ -5,11 +5,9 @@
 #include <emscripten/bind.h>
 #include <emscripten/val.h>
 
-#include <charconv>
 #include <cstdint>
 #include <limits>
 #include <optional>
-#include <sstream>
 #include <string>
 #include <string_view>
 #include <vector>

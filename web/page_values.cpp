@@ -1,15 +1,13 @@
 #include "page_values.h"
 
-#include <charconv>
+#include <limits>
+
+#include "text.h"
 
 using emscripten::val;
 
 std::optional<std::uint64_t> parseSeed(const std::string& text) {
-  std::uint64_t seed = 0;
-  const char* end = text.data() + text.size();
-  const auto [stop, error] = std::from_chars(text.data(), end, seed);
-  if (error != std::errc() || stop != end || text.empty()) return std::nullopt;
-  return seed;
+  return decimal(text, std::numeric_limits<std::uint64_t>::max());
 }
 
 val namesOf(const std::vector<std::string_view>& names) {
