@@ -1,5 +1,8 @@
 #include "quiz_kinds.h"
 
+#include <sstream>
+#include <utility>
+
 std::vector<std::string_view> questionTypeMenu() {
   std::vector<std::string_view> names = {"random"};
   for (const QuizKind& k : quizKinds) names.push_back(k.name);
@@ -13,4 +16,13 @@ std::string promptFor(const QuizQuestion& q) {
 Verdict verdictOf(bool right, std::string_view line) {
   if (right) return Verdict::right;
   return line.substr(0, 5) == "Close" ? Verdict::close : Verdict::wrong;
+}
+
+MarkedAnswer markAnswer(const QuizQuestion& q, std::string_view answer) {
+  std::ostringstream out;
+  const bool right = q.mark(answer, out);
+  std::string line = out.str();
+  if (!line.empty() && line.back() == '\n') line.pop_back();
+  const Verdict verdict = verdictOf(right, line);
+  return {std::move(line), verdict};
 }

@@ -41,6 +41,14 @@ struct QuizQuestion {
   std::vector<std::vector<std::string>> hints = {};
 };
 
+// A verdict as a line of its own, for what shows it apart from the
+// dialogue: a platform's feedback, the browser page.
+struct MarkedAnswer {
+  std::string line;  // "Close; correct answer is Al2(SO4)3", no line break
+  Verdict verdict;
+};
+MarkedAnswer markAnswer(const QuizQuestion& q, std::string_view answer);
+
 // Each kind draws a fresh question, defined in its own file.
 QuizQuestion drawIonFormula();
 QuizQuestion drawCompoundFormula();

@@ -1,6 +1,5 @@
 #include "quiz_sheet.h"
 
-#include <sstream>
 #include <utility>
 #include <vector>
 
@@ -16,15 +15,11 @@ constexpr std::string_view solubleStatement = "It dissolves in water.";
 // gives credit only to what the quiz calls right or close.
 SheetResponse response(const QuizQuestion& q, const std::string& answer,
                        const std::string& shownAs) {
-  std::ostringstream verdict;
-  const bool right = q.mark(answer, verdict);
-  std::string feedback = verdict.str();
-  if (!feedback.empty() && feedback.back() == '\n') feedback.pop_back();
-  const Verdict v = verdictOf(right, feedback);
-  const unsigned percent = v == Verdict::right   ? 100
-                           : v == Verdict::close ? 50
-                                                 : 0;
-  return {shownAs, percent, std::move(feedback)};
+  MarkedAnswer marked = markAnswer(q, answer);
+  const unsigned percent = marked.verdict == Verdict::right   ? 100
+                           : marked.verdict == Verdict::close ? 50
+                                                              : 0;
+  return {shownAs, percent, std::move(marked.line)};
 }
 
 // `formula` in every letter case: each letter as it is or in the other

@@ -7,7 +7,6 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <sstream>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -86,13 +85,11 @@ class PageQuiz {
       out.set("hint", hint());
       return out;
     }
-    std::ostringstream verdict;
-    const bool right = asked_.mark(answer, verdict);
-    std::string text = verdict.str();
-    if (!text.empty() && text.back() == '\n') text.pop_back();
-    out.set("kind", std::string(verdictName(verdictOf(right, text))));
-    out.set("verdict", text);
-    out.set("html", verdictHtml(text));
+    const MarkedAnswer marked = markAnswer(asked_, answer);
+    const bool right = marked.verdict == Verdict::right;
+    out.set("kind", std::string(verdictName(marked.verdict)));
+    out.set("verdict", marked.line);
+    out.set("html", verdictHtml(marked.line));
     out.set("afterHint", right && hintsUsed_ > 0);
     out.set("reasons",
             right ? emscripten::val::array() : textsOf(asked_.reasons));
