@@ -29,8 +29,7 @@ std::vector<std::string> letterCases(const std::string& formula) {
   for (std::size_t at = 0; at < formula.size(); ++at) {
     const char c = formula[at];
     if (!isLetter(c)) continue;
-    const char flipped =
-        isLower(c) ? ucase(c) : static_cast<char>(c - 'A' + 'a');
+    const char flipped = isLower(c) ? ucase(c) : lcase(c);
     const std::size_t before = cases.size();
     for (std::size_t k = 0; k < before; ++k) {
       std::string other = cases[k];

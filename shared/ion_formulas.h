@@ -9,18 +9,6 @@
 #include "ion_catalogue.h"
 #include "text.h"
 
-// Upper-cases the 26 ASCII letters; every other byte is unchanged.
-inline char ucase(char c) {
-  return (c >= 'a' && c <= 'z') ? static_cast<char>(c - ('a' - 'A')) : c;
-}
-
-inline std::string ucase(std::string_view src) {
-  std::string upper;
-  upper.reserve(src.size());
-  for (char c : src) upper += ucase(c);
-  return upper;
-}
-
 // Hands `put` a charge as written after a formula, piece by piece: its size
 // unless 1, then its sign, `minus` for a negative one: "2-", "+",
 // "3&minus;"; nothing for no charge. Every writer of a charge, plain or

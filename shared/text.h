@@ -21,6 +21,22 @@ inline bool isUpper(char c) { return c >= 'A' && c <= 'Z'; }
 inline bool isLower(char c) { return c >= 'a' && c <= 'z'; }
 inline bool isLetter(char c) { return isUpper(c) || isLower(c); }
 
+// The 26 ASCII letters in upper or in lower case; every other byte is
+// unchanged, whatever the locale.
+inline char ucase(char c) {
+  return isLower(c) ? static_cast<char>(c - 'a' + 'A') : c;
+}
+inline char lcase(char c) {
+  return isUpper(c) ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+inline std::string ucase(std::string_view src) {
+  std::string upper;
+  upper.reserve(src.size());
+  for (char c : src) upper += ucase(c);
+  return upper;
+}
+
 // The blanks of a typed answer: spaces and tabs.
 inline bool isBlank(char c) { return c == ' ' || c == '\t'; }
 
@@ -71,8 +87,7 @@ inline std::string listed(const std::vector<std::string>& items,
 
 // `text` with its first letter in upper case.
 inline std::string capitalised(std::string text) {
-  if (!text.empty() && isLower(text[0]))
-    text[0] = static_cast<char>(text[0] - 'a' + 'A');
+  if (!text.empty()) text[0] = ucase(text[0]);
   return text;
 }
 
