@@ -107,18 +107,19 @@ const Platform = (() => {
   function report(r) {
     if (!api || finished) return;
     const raw = score(r);
+    const ended = over(r);
     const values = {
       'cmi.core.score.min': '0',
       'cmi.core.score.max': '100',
       'cmi.core.score.raw': String(raw),
-      'cmi.core.lesson_status': !over(r) ? 'incomplete' : raw >= mastery ? 'passed' : 'failed',
+      'cmi.core.lesson_status': !ended ? 'incomplete' : raw >= mastery ? 'passed' : 'failed',
       'cmi.core.session_time': timespan(Date.now() - startedAt),
       'cmi.suspend_data': suspendData(r),
-      'cmi.core.exit': over(r) ? '' : 'suspend',
+      'cmi.core.exit': ended ? '' : 'suspend',
     };
     for (const [element, value] of Object.entries(values)) write('LMSSetValue', element, value);
     write('LMSCommit', '');
-    if (over(r)) finish();
+    if (ended) finish();
   }
 
   // The mastery score the platform took from the package, if it gives one.
