@@ -10,7 +10,6 @@
 namespace {
 
 void makeQuestionOfType(benchmark::State& state) {
-  initIons();
   seedChance(1);
   const auto type = static_cast<unsigned>(state.range(0));
   // The loop variable only counts iterations.

@@ -3,7 +3,6 @@
 #include <iostream>
 
 #include "chance.h"
-#include "ion.h"
 #include "standard_input.h"
 
 int runSession(const ProgramInfo& program, const SessionOptions& session,
@@ -11,7 +10,6 @@ int runSession(const ProgramInfo& program, const SessionOptions& session,
   if (const OptionError wrong = checkSession(session)) {
     return usageError(program, std::cerr, *wrong);
   }
-  initIons();
   const std::uint64_t seed = session.seed ? *session.seed : freshSeed();
   if (session.worksheet) {
     std::cout << sheet(sheetRequest(session, seed));

@@ -27,7 +27,6 @@ struct DrillSettings {
 // `settings.session.count` questions, if given, the drill ends.
 // Returns the exit status: 0 when input ends, 1 as soon as `out` can no
 // longer be written.
-// REQUIRES: the ion catalogue is filled (initIons).
 int runDrill(std::istream& in, std::ostream& out, std::uint64_t seed,
              const DrillSettings& settings = {});
 

@@ -26,7 +26,7 @@ class DrillSession {
  public:
   // The session of `seed` with `choice`: a type from 1 to reactionTypes, or
   // 0 for a fresh random type every question.
-  // REQUIRES: choice <= reactionTypes; the ion catalogue is filled.
+  // REQUIRES: choice <= reactionTypes.
   DrillSession(std::uint64_t seed, unsigned choice);
 
   // The next question. Its draws come from the session's own generator,

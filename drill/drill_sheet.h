@@ -14,7 +14,7 @@
 // reasons that `extras` asks for (the reasons always, in a format that
 // explains), and the sheet leaves room for the equations.
 // REQUIRES: request.choice <= reactionTypes; request.count <=
-// maxSheetQuestions; the ion catalogue is filled.
+// maxSheetQuestions.
 std::string drillWorksheet(const SheetRequest& request, Extras extras);
 
 #endif  // REACTION_DRILL_DRILL_DRILL_SHEET_H_

@@ -34,13 +34,12 @@ void mark(Check answerCheck) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data,
                                       std::size_t size) {
-  if (ion.empty()) initIons();
   const std::string_view answer(reinterpret_cast<const char*>(data), size);
-  for (const Ion& i : ion) {
+  for (const Ion& i : catalogue()) {
     mark([&](std::ostream& out) { return i.getResponse(answer, out); });
   }
-  for (const Ion& rp : ion) {
-    for (const Ion& rn : ion) {
+  for (const Ion& rp : catalogue()) {
+    for (const Ion& rn : catalogue()) {
       if (rp.sign || !rn.sign) continue;
       mark([&](std::ostream& out) { return getResponse(rp, rn, answer, out); });
       mark([&](std::ostream& out) {

@@ -26,7 +26,6 @@ inline void check(bool holds, const char* property) {
 // the dialogue must end normally. Returns what it wrote.
 inline std::string runDialogue(const Dialogue& dialogue,
                                const std::string& input) {
-  if (ion.empty()) initIons();
   std::istringstream in(input);
   std::ostringstream out;
   check(dialogue(in, out) == 0, "input ending is a normal end");

@@ -4,7 +4,7 @@
 
 bool hidesItsCharge(const Ion& i) {
   return !namesItsCharge(i) &&
-         std::any_of(ion.begin(), ion.end(), [&i](const Ion& other) {
+         std::any_of(catalogue().begin(), catalogue().end(), [&i](const Ion& other) {
            return other.formula == i.formula && other.valency != i.valency;
          });
 }

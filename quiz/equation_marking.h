@@ -33,7 +33,6 @@ struct AskedEquation {
 // not the smallest, or another written state.
 // A no reaction asked as a net ionic equation may name each reactant by
 // its formula or by the ions it dissolves into.
-// REQUIRES: the ion catalogue is filled (initIons).
 bool markTypedEquation(const AskedEquation& asked, std::string_view answer,
                        std::ostream& out);
 

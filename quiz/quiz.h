@@ -26,7 +26,6 @@ struct QuizSettings {
 // `settings.session.count`, if given.
 // Returns the exit status: 0 when the quiz ends, 1 as soon as `out` can no
 // longer be written.
-// REQUIRES: the ion catalogue is filled (initIons).
 int runQuiz(std::istream& in, std::ostream& out, std::uint64_t seed,
             const QuizSettings& settings = {});
 

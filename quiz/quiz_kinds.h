@@ -80,7 +80,7 @@ inline constexpr unsigned questionTypes = std::size(quizKinds);
 std::vector<std::string_view> questionTypeMenu();
 
 // A fresh question of kind `type`.
-// REQUIRES: 1 <= type <= questionTypes; the ion catalogue is filled.
+// REQUIRES: 1 <= type <= questionTypes.
 inline QuizQuestion drawQuestion(unsigned type) {
   QuizQuestion q = quizKinds[type - 1].draw();
   q.kind = type;

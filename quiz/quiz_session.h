@@ -37,7 +37,7 @@ class QuizSession {
  public:
   // The session of `seed` with `choice`: a kind from 1 to questionTypes, or
   // 0 for a fresh random kind every question.
-  // REQUIRES: choice <= questionTypes; the ion catalogue is filled.
+  // REQUIRES: choice <= questionTypes.
   QuizSession(std::uint64_t seed, unsigned choice);
 
   // The next question. Its draws come from the session's own generator,

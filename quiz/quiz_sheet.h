@@ -12,7 +12,7 @@
 // with `explain`, or in a format that explains, the key says why, where a
 // question has a reason.
 // REQUIRES: request.choice <= questionTypes; request.count <=
-// maxSheetQuestions; the ion catalogue is filled.
+// maxSheetQuestions.
 std::string quizWorksheet(const SheetRequest& request, bool explain = false);
 
 #endif  // REACTION_DRILL_QUIZ_QUIZ_SHEET_H_

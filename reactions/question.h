@@ -16,7 +16,6 @@ extern std::string ionic;
 // Makes a random question of reaction type `q`. Any other `q` than 1 to
 // reactionTypes sets question, qtype and products to "<an error occurred>"
 // and leaves ionic empty.
-// REQUIRES: the ion catalogue is filled (initIons).
 void makeQuestion(unsigned q);
 
 #endif  // REACTION_DRILL_REACTIONS_QUESTION_H_

@@ -131,7 +131,7 @@ struct Reaction {
 };
 
 // Draws the reactants of a question of reaction type `type`.
-// REQUIRES: 1 <= type <= reactionTypes; the ion catalogue is filled.
+// REQUIRES: 1 <= type <= reactionTypes.
 Reaction drawReaction(unsigned type);
 
 // The four texts of a drawn reaction.

@@ -12,7 +12,7 @@
 #include <utility>
 #include <vector>
 
-#include "chance.h"
+#include "require.h"
 
 // One ion, simple or polyatomic, cation or anion. A plain value: copy it
 // freely; nothing keeps a reference into the catalogue.
@@ -120,10 +120,6 @@ inline constexpr CatalogueRow hydrogenRow = {"hydrogen", "H",    cation,
 
 }  // namespace chemistry
 
-// The catalogue, in the order of chemistry::ionCatalogue once initIons has
-// run.
-inline std::vector<Ion> ion;
-
 namespace ion_detail {
 
 inline Ion ionOf(const chemistry::CatalogueRow& row) {
@@ -134,16 +130,18 @@ inline Ion ionOf(const chemistry::CatalogueRow& row) {
 
 }  // namespace ion_detail
 
-// Fills the catalogue if it is empty, and seeds the shared generator afresh,
-// so that no two runs are alike unless seedChance is called after.
-inline void initIons() {
-  if (ion.empty()) {
-    ion.reserve(std::size(chemistry::ionCatalogue));
+// The catalogue: every row of chemistry::ionCatalogue as an Ion, in its
+// order. Made on first use and never changed; it draws nothing.
+inline const std::vector<Ion>& catalogue() {
+  static const std::vector<Ion> all = [] {
+    std::vector<Ion> ions;
+    ions.reserve(std::size(chemistry::ionCatalogue));
     for (const chemistry::CatalogueRow& row : chemistry::ionCatalogue) {
-      ion.push_back(ion_detail::ionOf(row));
+      ions.push_back(ion_detail::ionOf(row));
     }
-  }
-  seedChance(freshSeed());
+    return ions;
+  }();
+  return all;
 }
 
 // The hydrogen ion, H+.
@@ -152,12 +150,13 @@ inline const Ion& hydrogenIon() {
   return hydrogen;
 }
 
-// The catalogue's ion called `name`, or an empty Ion if there is none.
-// Needs no filled catalogue.
+// The catalogue's ion called `name`. REQUIRES: there is one; a name
+// written in the code that misses is a fault, and stops the program.
 inline Ion catalogueIon(std::string_view name) {
   for (const chemistry::CatalogueRow& row : chemistry::ionCatalogue) {
     if (row.name == name) return ion_detail::ionOf(row);
   }
+  require(false, "no catalogue ion has the name asked for");
   return {};
 }
 

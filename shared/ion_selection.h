@@ -1,5 +1,4 @@
-// Random selection of catalogue ions by role. Each selector returns a copy
-// and fills the catalogue first if nothing has yet.
+// Random selection of catalogue ions by role. Each selector returns a copy.
 #ifndef REACTION_DRILL_SHARED_ION_SELECTION_H_
 #define REACTION_DRILL_SHARED_ION_SELECTION_H_
 
@@ -21,7 +20,7 @@ inline bool nameIsOneOf(const Ion& i,
 
 // A catalogue position, each equally likely.
 inline std::size_t randomPosition() {
-  return randomBelow(static_cast<std::uint32_t>(ion.size()));
+  return randomBelow(static_cast<std::uint32_t>(catalogue().size()));
 }
 
 // Draws positions until `accept` takes the entry there, and returns it in
@@ -29,9 +28,9 @@ inline std::size_t randomPosition() {
 // each rejected entry would cost more than the draw.
 template <typename Accept>
 const Ion& drawInPlace(Accept accept) {
-  if (ion.empty()) initIons();
+  const std::vector<Ion>& all = catalogue();
   for (;;) {
-    const Ion& candidate = ion[randomPosition()];
+    const Ion& candidate = all[randomPosition()];
     if (accept(candidate)) return candidate;
   }
 }
@@ -80,8 +79,7 @@ inline constexpr auto baseNoCarbonate = [](const Ion& i) {
 // order: every ion a selector drawing with that test can give.
 template <typename Accept, typename Visit>
 void forEachIon(Accept accept, Visit visit) {
-  if (ion.empty()) initIons();
-  for (const Ion& i : ion) {
+  for (const Ion& i : catalogue()) {
     if (accept(i)) visit(i);
   }
 }

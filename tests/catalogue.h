@@ -11,8 +11,7 @@
 // The catalogue ion called `name`; throws if there is none, so a misspelt
 // name in a test fails loudly.
 inline Ion named(std::string_view name) {
-  initIons();
-  for (const Ion& i : ion) {
+  for (const Ion& i : catalogue()) {
     if (i.name == name) return i;
   }
   throw std::invalid_argument("no ion named " + std::string(name));

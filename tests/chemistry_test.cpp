@@ -99,7 +99,6 @@ void expectTrueKey(unsigned type, const Reactants& r) {
 }
 
 TEST(Chemistry, EveryKeyStatesOnlyTrueFacts) {
-  initIons();
   for (unsigned type = 1; type <= reactionTypes; ++type) {
     reactionType(type).kind->everyDraw(
         [type](const Reactants& r) { expectTrueKey(type, r); });

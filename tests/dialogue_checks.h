@@ -44,7 +44,6 @@ class ClosesAfter : public std::streambuf {
 // the menu, a line break and status 0.
 inline void expectQuietEndBeforeTheChoice(const Dialogue& dialogue,
                                           std::string_view menu) {
-  initIons();
   std::istringstream empty;
   std::istream closed(nullptr);
   for (std::istream* in : std::array<std::istream*, 2>{&empty, &closed}) {
@@ -57,7 +56,6 @@ inline void expectQuietEndBeforeTheChoice(const Dialogue& dialogue,
 // A dialogue that could go on for ever stops with status 1 once its output
 // fails, at the first byte or later.
 inline void expectStopWhenOutputFails(const Dialogue& dialogue) {
-  initIons();
   for (std::size_t bytes : {0, 100, 5000}) {
     EndlessEmptyLines endless;
     ClosesAfter closing(bytes);

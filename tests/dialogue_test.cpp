@@ -24,7 +24,6 @@ struct Session {
 };
 
 Session runWith(const std::string& input, unsigned seed = 1) {
-  initIons();
   std::istringstream in(input);
   std::ostringstream out;
   const int status = runDrill(in, out, seed);
@@ -82,7 +81,6 @@ TEST(MenuChoice, ReadsTheLeadingNumberLikeAtoi) {
 }
 
 TEST(Dialogue, ShowsTheWorkedExampleExactly) {
-  initIons();
   unsigned seed = 1;
   do {
     seedChance(++seed);
@@ -171,7 +169,6 @@ TEST(Dialogue, EveryLineIsOnePauseWhateverItHolds) {
 // A type from the command line skips the menu, and a count ends the drill
 // however much input is left.
 TEST(Dialogue, TypeAndCountFromTheCommandLine) {
-  initIons();
   DrillSettings settings;
   settings.session.type = 8;
   settings.session.count = 3;

@@ -188,7 +188,6 @@ std::string withoutStates(std::string line) {
 // its element in the state the equation gives it ("bromine liquid" is
 // Br2(l)), and the combustion answer is its formula equation.
 TEST(FormulaEquations, EveryQuestionEachTypeCanDrawIsSound) {
-  initIons();
   for (unsigned type = 1; type <= reactionTypes; ++type) {
     reactionType(type).kind->everyDraw([type](const Reactants& r) {
       const Reaction reaction{type, r};
@@ -228,9 +227,8 @@ TEST(FormulaSpeech, ReadsEachSymbolCountChargeAndState) {
 }
 
 TEST(FormulaSpeech, NoTwoIonsOfTheCatalogueSoundAlike) {
-  initIons();
   std::map<std::string, std::string> heard;
-  for (const Ion& i : ion) {
+  for (const Ion& i : catalogue()) {
     const std::string formula = i.makeFormula();
     const auto [at, fresh] =
         heard.emplace(spokenFormula(i.formula, signedCharge(i)), formula);

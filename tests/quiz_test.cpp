@@ -42,7 +42,6 @@ std::string inUnicode(const std::string& formula) {
 // a wrong one wrong with the right answer named. A net ionic question asks
 // for the formula equation where nothing dissolves.
 TEST(Questions, EveryKindMarksItsOwnAnswer) {
-  initIons();
   seedChance(5);
   for (unsigned type = 1; type <= questionTypes; ++type) {
     for (int k = 0; k < 500; ++k) {
@@ -70,7 +69,6 @@ TEST(Questions, EveryKindMarksItsOwnAnswer) {
 }
 
 std::string session(const std::string& input, unsigned seed = 3) {
-  initIons();
   std::istringstream in(input);
   std::ostringstream out;
   EXPECT_EQ(runQuiz(in, out, seed), 0) << input.substr(0, 20);
@@ -148,7 +146,6 @@ TEST(Quiz, StopsWhenOutputCanNoLongerBeWritten) {
 // copper(III), never whether an oxide, nitride or phosphide dissolves, and
 // every other ion still asked.
 TEST(Questions, AskOnlyWhatHasOneRightAnswer) {
-  initIons();
   seedChance(1);
   std::set<std::string> ions;
   std::set<std::string> cations;

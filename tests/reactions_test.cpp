@@ -231,7 +231,7 @@ TEST(Compose, Combustion) {
 }
 
 TEST(MakeQuestion, TypeOutsideOneToEightIsAnError) {
-  initIons();
+  seedChance(8);
   for (unsigned q : {0U, 9U, 4294967295U}) {
     makeQuestion(8);
     makeQuestion(q);

@@ -44,7 +44,6 @@ AskedEquation asNetIonic(const FormulaEquations& e) {
 }
 
 TEST(TypedEquation, NamesWhatIsWrong) {
-  initIons();
   const FormulaEquations zinc = formulaEquations(
       Reaction{2, {{named("nitrate"), named("zinc"), named("carbonate")}, {}}});
   expectVerdicts(
@@ -170,7 +169,6 @@ std::string inUnicode(const Equation& e) {
 }
 
 TEST(TypedEquation, RightAnswersOfManyQuestions) {
-  initIons();
   seedChance(12);
   for (int k = 0; k < 4000; ++k) {
     FormulaEquations all = formulaEquations(drawAnyReaction());

@@ -32,7 +32,6 @@ std::string readBack(const std::string& line) {
 }
 
 TEST(TypedEquation, ReadsEveryNotation) {
-  initIons();
   const std::vector<std::pair<std::string, std::string>> table = {
       {"2H2O+2Na->H2+2NaOH", "2H2O^0 + 2Na^0 -> H2^0 + 2NaOH^0"},
       {"Na+ + Cl- -> NaCl", "Na^1 + Cl^-1 -> NaCl^0"},
@@ -99,7 +98,6 @@ TEST(TypedEquation, ReadsEveryNotation) {
 
 // A single formula in any notation is the formula as the quiz writes it.
 TEST(TypedEquation, ReadsSingleFormulas) {
-  initIons();
   const std::vector<std::pair<std::string, std::string>> table = {
       {" Al3+ ", "Al3+"}, {"Fe^3+", "Fe3+"},
       {"Fe³⁺", "Fe3+"},   {"Fe+3", "Fe3+"},

@@ -133,7 +133,6 @@ val questionTypeList() { return namesOf(questionTypeMenu()); }
 }  // namespace
 
 EMSCRIPTEN_BINDINGS(reaction_drill) {
-  initIons();
   emscripten::function("texts", &texts);
   emscripten::function("reactionTypeNames", &reactionTypeList);
   emscripten::function("questionTypeNames", &questionTypeList);

@@ -1,8 +1,8 @@
 // What the reader of typed equations and its reader of charges share: where
 // reading stands on the line, and the arrows and states of the notation
 // (typed_reader.h lists it all).
-#ifndef REACTION_DRILL_QUIZ_TYPED_NOTATION_H_
-#define REACTION_DRILL_QUIZ_TYPED_NOTATION_H_
+#ifndef REACTION_DRILL_TYPED_TYPED_NOTATION_H_
+#define REACTION_DRILL_TYPED_TYPED_NOTATION_H_
 
 #include <cstddef>
 #include <optional>
@@ -50,4 +50,4 @@ std::optional<State> stateAt(std::string_view text, std::size_t& length);
 
 bool stateFollows(std::string_view text);
 
-#endif  // REACTION_DRILL_QUIZ_TYPED_NOTATION_H_
+#endif  // REACTION_DRILL_TYPED_TYPED_NOTATION_H_

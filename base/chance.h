@@ -2,13 +2,15 @@
 // output), written out here so that a seed gives the same numbers with
 // every C library, compiler and build, the browser's included. Only
 // fixed-width integers, since long and size_t differ between platforms.
-#ifndef REACTION_DRILL_SHARED_CHANCE_H_
-#define REACTION_DRILL_SHARED_CHANCE_H_
+#ifndef REACTION_DRILL_BASE_CHANCE_H_
+#define REACTION_DRILL_BASE_CHANCE_H_
 
 #include <chrono>
 #include <cstdint>
 #include <random>
 #include <utility>
+
+#include "require.h"
 
 // A PCG32 generator. Pcg32(42, 54) gives 0xa15c02b7, 0x7b47f409, ... as the
 // algorithm's reference does.
@@ -51,9 +53,26 @@ namespace chance_detail {
 // Every seed shares one stream; the seed is the generator's state.
 inline constexpr std::uint64_t stream = 54;
 
+// Where draws come from: the generator of the session that is drawing, or
+// else the process-wide one once seedChance has started it.
+struct Drawing {
+  Pcg32* session = nullptr;
+  Pcg32 processWide{0, stream};
+  bool seeded = false;
+};
+
+inline Drawing& drawing() {
+  static Drawing now;
+  return now;
+}
+
+// The generator that draws now. REQUIRES: a session is drawing, or
+// seedChance has run.
 inline Pcg32& generator() {
-  static Pcg32 shared(0, stream);
-  return shared;
+  Drawing& d = drawing();
+  if (d.session != nullptr) return *d.session;
+  require(d.seeded, "a draw before any session or seed chose its chance");
+  return d.processWide;
 }
 
 }  // namespace chance_detail
@@ -63,25 +82,27 @@ inline Pcg32 seededChance(std::uint64_t seed) {
   return {seed, chance_detail::stream};
 }
 
-// Restarts the shared generator from `seed`.
+// Starts the process-wide generator from `seed`, for draws made outside any
+// session: the tests' and the benchmark's.
 inline void seedChance(std::uint64_t seed) {
-  chance_detail::generator() = seededChance(seed);
+  chance_detail::Drawing& d = chance_detail::drawing();
+  d.processWide = seededChance(seed);
+  d.seeded = true;
 }
 
-// Makes `own` the shared generator for as long as it lives, then puts the
-// shared one back: a session's draws go on from where its last draw left
-// them, whatever was drawn in between.
+// Makes `own` the generator of every draw for as long as it lives, then
+// puts the one before back: a session's draws go on from where its last
+// draw left them, whatever was drawn in between.
 class DrawingFrom {
  public:
-  explicit DrawingFrom(Pcg32& own) : own_(own) {
-    std::swap(own_, chance_detail::generator());
-  }
-  ~DrawingFrom() { std::swap(own_, chance_detail::generator()); }
+  explicit DrawingFrom(Pcg32& own)
+      : before_(std::exchange(chance_detail::drawing().session, &own)) {}
+  ~DrawingFrom() { chance_detail::drawing().session = before_; }
   DrawingFrom(const DrawingFrom&) = delete;
   DrawingFrom& operator=(const DrawingFrom&) = delete;
 
  private:
-  Pcg32& own_;
+  Pcg32* before_;
 };
 
 // A seed that differs from run to run, even for runs in the same second.
@@ -92,10 +113,11 @@ inline std::uint64_t freshSeed() {
   return (static_cast<std::uint64_t>(device()) << 32U ^ device()) ^ clock;
 }
 
-// A number from 0 to bound - 1 from the shared generator, each equally
-// likely. REQUIRES: bound > 0.
+// A number from 0 to bound - 1 from the generator that draws now, each
+// equally likely. REQUIRES: bound > 0; a session is drawing or seedChance
+// has run.
 inline std::uint32_t randomBelow(std::uint32_t bound) {
   return chance_detail::generator().below(bound);
 }
 
-#endif  // REACTION_DRILL_SHARED_CHANCE_H_
+#endif  // REACTION_DRILL_BASE_CHANCE_H_

@@ -5,7 +5,7 @@
 #include <charconv>
 #include <string_view>
 
-#include "ion.h"
+#include "charges.h"
 
 namespace {
 

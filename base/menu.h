@@ -1,8 +1,8 @@
 // The menu both programs share: its question, the rule that a choice of 0
 // asks for a fresh random type for every question, and the draws of a
 // session made with it.
-#ifndef REACTION_DRILL_SHARED_MENU_H_
-#define REACTION_DRILL_SHARED_MENU_H_
+#ifndef REACTION_DRILL_BASE_MENU_H_
+#define REACTION_DRILL_BASE_MENU_H_
 
 #include <cstdint>
 #include <string_view>
@@ -40,4 +40,4 @@ class SessionDraws {
   std::uint32_t types_;
 };
 
-#endif  // REACTION_DRILL_SHARED_MENU_H_
+#endif  // REACTION_DRILL_BASE_MENU_H_

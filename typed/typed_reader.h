@@ -19,8 +19,8 @@
 // where one reading is one ("CO32-" is carbonate, "Fe3+" iron(III)), and as
 // subscripts with a charge of 1 otherwise ("MnO4-"); a larger charge of such
 // a species needs ^ or braces. A formula's brackets must close.
-#ifndef REACTION_DRILL_QUIZ_TYPED_READER_H_
-#define REACTION_DRILL_QUIZ_TYPED_READER_H_
+#ifndef REACTION_DRILL_TYPED_TYPED_READER_H_
+#define REACTION_DRILL_TYPED_TYPED_READER_H_
 
 #include <cstddef>
 #include <cstdint>
@@ -48,7 +48,6 @@ struct TypedEquation {
 // Reads `line` into `typed` in one pass, looking ahead by a few characters
 // and over blanks only. Returns false when it cannot be read, with
 // `failedAt` at the byte where reading stopped.
-// REQUIRES: the ion catalogue is filled (initIons), for reading charges.
 bool readTypedEquation(std::string_view line, TypedEquation& typed,
                        std::size_t& failedAt);
 
@@ -56,7 +55,6 @@ bool readTypedEquation(std::string_view line, TypedEquation& typed,
 // as typed, where it is one formula with or without a charge in any
 // notation above, blanks around it aside; otherwise `answer` without the
 // blanks around it.
-// REQUIRES: the ion catalogue is filled (initIons).
 std::string plainFormula(std::string_view answer);
 
-#endif  // REACTION_DRILL_QUIZ_TYPED_READER_H_
+#endif  // REACTION_DRILL_TYPED_TYPED_READER_H_

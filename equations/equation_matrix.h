@@ -1,8 +1,8 @@
 // Equations as a matrix of whole numbers, one row per element and one for
 // the charge, read from the terms' formulas: what balancing works on.
 // Internal to the reactions library.
-#ifndef REACTION_DRILL_REACTIONS_EQUATION_MATRIX_H_
-#define REACTION_DRILL_REACTIONS_EQUATION_MATRIX_H_
+#ifndef REACTION_DRILL_EQUATIONS_EQUATION_MATRIX_H_
+#define REACTION_DRILL_EQUATIONS_EQUATION_MATRIX_H_
 
 #include <array>
 #include <cstddef>
@@ -39,4 +39,4 @@ bool buildMatrix(const Equation& e, Matrix& m);
 
 }  // namespace equation_detail
 
-#endif  // REACTION_DRILL_REACTIONS_EQUATION_MATRIX_H_
+#endif  // REACTION_DRILL_EQUATIONS_EQUATION_MATRIX_H_

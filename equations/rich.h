@@ -1,7 +1,7 @@
 // Text in two forms, plain ASCII and inline HTML, so that one piece of a
 // question or an answer can be written to the console and to a page.
-#ifndef REACTION_DRILL_WORKSHEETS_RICH_H_
-#define REACTION_DRILL_WORKSHEETS_RICH_H_
+#ifndef REACTION_DRILL_EQUATIONS_RICH_H_
+#define REACTION_DRILL_EQUATIONS_RICH_H_
 
 #include <string>
 #include <string_view>
@@ -24,4 +24,4 @@ std::string escapeHtml(std::string_view text);
 // Word text in both forms: the HTML escaped, with its arrows as arrows.
 Rich words(std::string_view text);
 
-#endif  // REACTION_DRILL_WORKSHEETS_RICH_H_
+#endif  // REACTION_DRILL_EQUATIONS_RICH_H_

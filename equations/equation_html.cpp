@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "formula_speech.h"
-#include "ion.h"
+#include "charges.h"
 #include "rich.h"
 
 namespace {

@@ -1,6 +1,6 @@
 // Equations written as plain ASCII text, as the console shows them.
-#ifndef REACTION_DRILL_REACTIONS_EQUATION_TEXT_H_
-#define REACTION_DRILL_REACTIONS_EQUATION_TEXT_H_
+#ifndef REACTION_DRILL_EQUATIONS_EQUATION_TEXT_H_
+#define REACTION_DRILL_EQUATIONS_EQUATION_TEXT_H_
 
 #include <string>
 
@@ -13,4 +13,4 @@ std::string ascii(const Equation& e);
 // ascii(e) appended to `line`.
 void appendAscii(std::string& line, const Equation& e);
 
-#endif  // REACTION_DRILL_REACTIONS_EQUATION_TEXT_H_
+#endif  // REACTION_DRILL_EQUATIONS_EQUATION_TEXT_H_

@@ -4,8 +4,8 @@
 // of an equation, is one span that never breaks across lines, named for a
 // screen reader as formula_speech.h reads it. Written from the terms, never
 // from ASCII text, in which "CO32-" could be CO3 with 2- or CO with 32-.
-#ifndef REACTION_DRILL_REACTIONS_EQUATION_HTML_H_
-#define REACTION_DRILL_REACTIONS_EQUATION_HTML_H_
+#ifndef REACTION_DRILL_EQUATIONS_EQUATION_HTML_H_
+#define REACTION_DRILL_EQUATIONS_EQUATION_HTML_H_
 
 #include <string>
 #include <string_view>
@@ -18,4 +18,4 @@ std::string htmlFormula(std::string_view formula, int charge = 0);
 // The equation in HTML; without states for an answer that names none.
 std::string htmlEquation(const Equation& e, bool withStates = true);
 
-#endif  // REACTION_DRILL_REACTIONS_EQUATION_HTML_H_
+#endif  // REACTION_DRILL_EQUATIONS_EQUATION_HTML_H_

@@ -3,8 +3,8 @@
 // and superscript digits and signs, the minus sign, the en dash). Each
 // reads as the ASCII character it stands for, with where it sits, so the
 // reader takes "H₂O" as it takes "H2O" and "Fe³⁺" as it takes "Fe^3+".
-#ifndef REACTION_DRILL_QUIZ_TYPED_CHARACTERS_H_
-#define REACTION_DRILL_QUIZ_TYPED_CHARACTERS_H_
+#ifndef REACTION_DRILL_TYPED_TYPED_CHARACTERS_H_
+#define REACTION_DRILL_TYPED_TYPED_CHARACTERS_H_
 
 #include <cstddef>
 #include <string>
@@ -28,4 +28,4 @@ TypedChar typedCharAt(std::string_view line, std::size_t at);
 // byte that is no valid UTF-8 as "?".
 std::string quoteAround(std::string_view line, std::size_t at);
 
-#endif  // REACTION_DRILL_QUIZ_TYPED_CHARACTERS_H_
+#endif  // REACTION_DRILL_TYPED_TYPED_CHARACTERS_H_

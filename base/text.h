@@ -1,7 +1,7 @@
 // Plain ASCII character classes, as the programs read typed answers and
 // formulas: no locale can change them.
-#ifndef REACTION_DRILL_SHARED_TEXT_H_
-#define REACTION_DRILL_SHARED_TEXT_H_
+#ifndef REACTION_DRILL_BASE_TEXT_H_
+#define REACTION_DRILL_BASE_TEXT_H_
 
 #include <cstddef>
 #include <cstdint>
@@ -98,4 +98,4 @@ inline std::string_view withoutBlanks(std::string_view text) {
   return text;
 }
 
-#endif  // REACTION_DRILL_SHARED_TEXT_H_
+#endif  // REACTION_DRILL_BASE_TEXT_H_

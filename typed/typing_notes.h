@@ -2,8 +2,8 @@
 // reader takes (typed_reader.h) where a keyboard has no key for the
 // symbol. The browser page's "How to type" note and the README's list are
 // these rows, in this order.
-#ifndef REACTION_DRILL_QUIZ_TYPING_NOTES_H_
-#define REACTION_DRILL_QUIZ_TYPING_NOTES_H_
+#ifndef REACTION_DRILL_TYPED_TYPING_NOTES_H_
+#define REACTION_DRILL_TYPED_TYPING_NOTES_H_
 
 #include <string_view>
 
@@ -23,4 +23,4 @@ inline constexpr TypingNote typingNotes[] = {
 };
 // clang-format on
 
-#endif  // REACTION_DRILL_QUIZ_TYPING_NOTES_H_
+#endif  // REACTION_DRILL_TYPED_TYPING_NOTES_H_

@@ -3,8 +3,8 @@
 // and charge a number, the state in words, so that "SO4 2-(aq)" reads as
 // "S O 4, 2 minus, aqueous" and 2N3- ("2 N, 3 minus") never sounds like
 // azide ("N 3, minus"), nor Co like CO.
-#ifndef REACTION_DRILL_REACTIONS_FORMULA_SPEECH_H_
-#define REACTION_DRILL_REACTIONS_FORMULA_SPEECH_H_
+#ifndef REACTION_DRILL_EQUATIONS_FORMULA_SPEECH_H_
+#define REACTION_DRILL_EQUATIONS_FORMULA_SPEECH_H_
 
 #include <string>
 #include <string_view>
@@ -20,4 +20,4 @@ std::string spokenFormula(std::string_view formula, int charge = 0);
 // plus, aqueous".
 std::string spokenTerm(const Term& t, bool withState);
 
-#endif  // REACTION_DRILL_REACTIONS_FORMULA_SPEECH_H_
+#endif  // REACTION_DRILL_EQUATIONS_FORMULA_SPEECH_H_

@@ -4,8 +4,8 @@
 // (ionic.cpp). Free of chance and of console code; a formula is kept without
 // its charge, so each writer (equation_text.h, equation_html.h) can
 // subscript every digit of it and write the charge apart.
-#ifndef REACTION_DRILL_REACTIONS_EQUATION_H_
-#define REACTION_DRILL_REACTIONS_EQUATION_H_
+#ifndef REACTION_DRILL_EQUATIONS_EQUATION_H_
+#define REACTION_DRILL_EQUATIONS_EQUATION_H_
 
 #include <array>
 #include <cstdint>
@@ -107,4 +107,4 @@ Equation completeIonic(const Equation& formula);
 // terms.
 Equation netIonic(const Equation& complete);
 
-#endif  // REACTION_DRILL_REACTIONS_EQUATION_H_
+#endif  // REACTION_DRILL_EQUATIONS_EQUATION_H_
