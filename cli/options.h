@@ -2,8 +2,8 @@
 // change it makes to the program's settings, and parseOptions reads the
 // arguments with the C library's getopt_long. Every program also takes
 // -h/--help and -V/--version.
-#ifndef REACTION_DRILL_CONSOLE_OPTIONS_H_
-#define REACTION_DRILL_CONSOLE_OPTIONS_H_
+#ifndef REACTION_DRILL_CLI_OPTIONS_H_
+#define REACTION_DRILL_CLI_OPTIONS_H_
 
 #include <cstddef>
 #include <functional>
@@ -82,4 +82,4 @@ std::optional<int> parseOptions(const ProgramInfo& program,
 // The arguments of main, without the program's name.
 std::vector<std::string> argumentsOf(int argc, char** argv);
 
-#endif  // REACTION_DRILL_CONSOLE_OPTIONS_H_
+#endif  // REACTION_DRILL_CLI_OPTIONS_H_

@@ -9,13 +9,14 @@
 namespace {
 
 // Hands `line` each answer line as its indent, a fixed prefix, one of the
-// four texts and a fixed suffix. The prefixes and suffixes hold nothing that
-// HTML would change.
-template <typename Line>
-void forEachAnswerLine(const QuestionTexts& t, Line line) {
+// four texts and a fixed suffix. `Texts` holds the four as plain text, or
+// as rich text; the prefixes and suffixes hold nothing that HTML would
+// change, so each serves both forms.
+template <typename Texts, typename Line>
+void forEachAnswerLine(const Texts& t, Line line) {
   line(0, "(", t.qtype, ")");
   line(0, "Products, including spectators:  ", t.products, "");
-  line(0, "Answer, ionic:", "", "");
+  line(0, "Answer, ionic:", decltype(t.qtype){}, "");  // a heading alone
   line(2, "", t.ionic, "");
 }
 
@@ -36,19 +37,24 @@ void forEachReason(const Reaction& r, Line line) {
   for (const std::string& reason : reasons(r)) line(2, reason);
 }
 
-// The four texts in HTML: words escaped, with real arrows, and formulas
-// from their terms where the type writes any.
-QuestionTexts htmlTexts(const DrillQuestion& q) {
+// The four texts in both forms: in HTML the words escaped, with real
+// arrows, and formulas from their terms where the type writes any.
+struct RichTexts {
+  Rich question, qtype, products, ionic;
+};
+
+RichTexts richTexts(const DrillQuestion& q) {
   const QuestionTexts& t = q.texts;
-  QuestionTexts html{words(t.question).html, words(t.qtype).html,
-                     words(t.products).html, words(t.ionic).html};
-  const ReactionKind& kind = *reactionType(q.reaction.type).kind;
-  if (kind.html != nullptr) {
-    FormulaHtml formulas = kind.html(q.reaction.reactants);
-    html.question = std::move(formulas.question);
-    html.ionic = std::move(formulas.ionic);
+  const ReactionType& type = reactionType(q.reaction.type);
+  if (type.html == nullptr) {
+    return {richText(t.question), richText(t.qtype), richText(t.products),
+            richText(t.ionic)};
   }
-  return html;
+  QuestionTexts html = type.html(q.reaction.reactants);
+  return {{t.question, std::move(html.question)},
+          {t.qtype, std::move(html.qtype)},
+          {t.products, std::move(html.products)},
+          {t.ionic, std::move(html.ionic)}};
 }
 
 std::string joined(std::string_view a, std::string_view b, std::string_view c) {
@@ -63,27 +69,24 @@ std::string joined(std::string_view a, std::string_view b, std::string_view c) {
 }  // namespace
 
 Revealed reveal(const DrillQuestion& q, Extras extras) {
-  const QuestionTexts html = htmlTexts(q);
-  Revealed shown{{q.texts.question, html.question}, {}, {}, {}};
-  forEachAnswerLine(q.texts, [&](int indent, std::string_view prefix,
-                                 std::string_view text, std::string_view end) {
-    shown.answer.push_back({{joined(prefix, text, end), ""}, indent});
-  });
-  std::size_t k = 0;
-  forEachAnswerLine(html, [&](int /*indent*/, std::string_view prefix,
-                              std::string_view text, std::string_view end) {
-    shown.answer[k++].content.html = joined(prefix, text, end);
+  RichTexts rich = richTexts(q);
+  Revealed shown{std::move(rich.question), {}, {}, {}};
+  forEachAnswerLine(rich, [&](int indent, std::string_view prefix,
+                              const Rich& text, std::string_view end) {
+    shown.answer.push_back(
+        {{joined(prefix, text.text, end), joined(prefix, text.html, end)},
+         indent});
   });
   if (extras.formulas) {
     forEachEquation(formulaEquations(q.reaction), [&](std::string_view heading,
                                                       const Equation& e) {
-      shown.equations.push_back({words(heading), 0});
+      shown.equations.push_back({richText(heading), 0});
       shown.equations.push_back({{ascii(e), htmlEquation(e)}, 2});
     });
   }
   if (extras.reasons) {
     forEachReason(q.reaction, [&](int indent, std::string_view reason) {
-      shown.reasons.push_back({words(reason), indent});
+      shown.reasons.push_back({richText(reason), indent});
     });
   }
   return shown;

@@ -2,8 +2,8 @@
 
 #include <vector>
 
-#include "formula_speech.h"
 #include "charges.h"
+#include "formula_speech.h"
 #include "rich.h"
 
 namespace {

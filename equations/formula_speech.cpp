@@ -2,15 +2,15 @@
 
 #include <cstdlib>
 
-namespace {
+#include "text.h"
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+namespace {
 
 // A new word starts at an element symbol, a count and a bracket; a symbol's
 // small letters and a count's further digits belong to it.
 bool startsWord(std::string_view formula, std::size_t k) {
   const char c = formula[k];
-  if (c >= 'a' && c <= 'z') return false;
+  if (isLower(c)) return false;
   return !isDigit(c) || k == 0 || !isDigit(formula[k - 1]);
 }
 

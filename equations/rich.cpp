@@ -24,7 +24,7 @@ std::string escapeHtml(std::string_view text) {
   return html;
 }
 
-Rich words(std::string_view text) {
+Rich richText(std::string_view text) {
   std::string html = escapeHtml(text);
   const std::string arrow = " -&gt; ";
   for (std::size_t at = html.find(arrow); at != std::string::npos;

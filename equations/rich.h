@@ -22,6 +22,6 @@ inline constexpr std::string_view htmlArrow =
 std::string escapeHtml(std::string_view text);
 
 // Word text in both forms: the HTML escaped, with its arrows as arrows.
-Rich words(std::string_view text);
+Rich richText(std::string_view text);
 
 #endif  // REACTION_DRILL_EQUATIONS_RICH_H_

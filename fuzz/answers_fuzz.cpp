@@ -40,7 +40,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data,
   }
   for (const Ion& rp : catalogue()) {
     for (const Ion& rn : catalogue()) {
-      if (rp.sign || !rn.sign) continue;
+      if (rp.isAnion() || !rn.isAnion()) continue;
       mark([&](std::ostream& out) { return getResponse(rp, rn, answer, out); });
       mark([&](std::ostream& out) {
         return getSolResponse(rp, rn, answer, out);

@@ -2,14 +2,14 @@
 // "Al2(SO4)3".
 #include "compound_question.h"
 #include "equation_html.h"
-#include "quiz_kinds.h"
+#include "quiz_types.h"
 #include "typed_reader.h"
 
 namespace {
 
 QuizQuestion ask(const Ion& cation, const Ion& anion) {
   const std::string formula = makeFormula(cation, anion);
-  return {words(compoundLine(cation, anion)),
+  return {richText(compoundLine(cation, anion)),
           "Formula:",
           {formula, htmlFormula(formula)},
           [cation, anion](std::string_view answer, std::ostream& out) {

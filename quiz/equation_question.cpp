@@ -11,10 +11,10 @@ namespace {
 // The reactants, with the formulas of the types that name any in HTML, as
 // the drill shows them.
 Rich reactantsLine(const Reaction& reaction) {
-  Rich line = words("Reactants: " + compose(reaction).question);
-  const ReactionKind& kind = *reactionType(reaction.type).kind;
-  if (kind.html != nullptr) {
-    line.html = "Reactants: " + kind.html(reaction.reactants).question;
+  Rich line = richText("Reactants: " + compose(reaction).question);
+  const ReactionType& type = reactionType(reaction.type);
+  if (type.html != nullptr) {
+    line.html = "Reactants: " + type.html(reaction.reactants).question;
   }
   return line;
 }

@@ -4,7 +4,7 @@
 #define REACTION_DRILL_QUIZ_EQUATION_QUESTION_H_
 
 #include "equation_marking.h"
-#include "quiz_kinds.h"
+#include "quiz_types.h"
 #include "reaction_types.h"
 
 // A reaction of any of the drill's types, each as likely as in its random

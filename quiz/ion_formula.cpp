@@ -1,7 +1,7 @@
 // 1. The formula of one ion, with its charge: "Ion: beryllium", "Be2+".
 #include "compound_question.h"
 #include "equation_html.h"
-#include "quiz_kinds.h"
+#include "quiz_types.h"
 #include "typed_reader.h"
 
 namespace {
@@ -13,7 +13,7 @@ Ion draw() {
 }
 
 QuizQuestion ask(const Ion& i) {
-  return {words("Ion: " + i.name),
+  return {richText("Ion: " + i.name),
           "Formula:",
           {i.makeFormula(), htmlFormula(i.formula, signedCharge(i))},
           [i](std::string_view answer, std::ostream& out) {

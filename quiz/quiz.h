@@ -7,7 +7,7 @@
 #include <istream>
 #include <ostream>
 
-#include "quiz_kinds.h"
+#include "quiz_types.h"
 #include "session_options.h"
 
 // What the command line can change in the quiz.

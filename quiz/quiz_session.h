@@ -1,4 +1,4 @@
-// A quiz session: the questions of one seed and one choice of kind, in the
+// A quiz session: the questions of one seed and one choice of type, in the
 // order the dialogue, the worksheet and the browser page all ask them, and
 // the words the quiz says around them.
 #ifndef REACTION_DRILL_QUIZ_QUIZ_SESSION_H_
@@ -9,7 +9,7 @@
 #include <string_view>
 
 #include "menu.h"
-#include "quiz_kinds.h"
+#include "quiz_types.h"
 
 inline constexpr std::string_view quizIntro =
     "Write the formula, given the name.";
@@ -35,8 +35,8 @@ std::string scoreLine(std::uint32_t correct, std::uint32_t answered,
 
 class QuizSession {
  public:
-  // The session of `seed` with `choice`: a kind from 1 to questionTypes, or
-  // 0 for a fresh random kind every question.
+  // The session of `seed` with `choice`: a type from 1 to questionTypes, or
+  // 0 for a fresh random type every question.
   // REQUIRES: choice <= questionTypes.
   QuizSession(std::uint64_t seed, unsigned choice);
 

@@ -51,7 +51,7 @@ void markForPlatform(const QuizQuestion& q, SheetEntry& e) {
     }
   } else if (q.form == AnswerForm::yesNo) {
     e.marking = SheetMarking::trueOrFalse;
-    e.statement = words(solubleStatement);
+    e.statement = richText(solubleStatement);
     e.responses = {response(q, "y", "true"), response(q, "n", "false")};
   }
 }
@@ -75,12 +75,13 @@ std::string quizWorksheet(const SheetRequest& request, bool explain) {
     const QuizQuestion q = session.next();
     std::vector<SheetLine> key = {{q.answer, 0}};
     if (explain && !q.reasons.empty()) {
-      key.push_back({words("Why:"), 0});
+      key.push_back({richText("Why:"), 0});
       for (const std::string& reason : q.reasons) {
-        key.push_back({words(reason), 2});
+        key.push_back({richText(reason), 2});
       }
     }
-    SheetEntry entry{q.line, words(q.prompt), std::move(key), linesFor(q.form)};
+    SheetEntry entry{q.line, richText(q.prompt), std::move(key),
+                     linesFor(q.form)};
     markForPlatform(q, entry);
     sheet.entries.push_back(std::move(entry));
   }

@@ -2,7 +2,7 @@
 // Never a compound that does not exist, a pair whose solubility the rules
 // cannot tell, or one the rules do not ask of, such as an oxide.
 #include "compound_question.h"
-#include "quiz_kinds.h"
+#include "quiz_types.h"
 
 namespace {
 
@@ -12,9 +12,9 @@ bool hasOneAnswer(const Ion& cation, const Ion& anion) {
 }
 
 QuizQuestion ask(const Ion& cation, const Ion& anion) {
-  return {words(compoundLine(cation, anion)),
+  return {richText(compoundLine(cation, anion)),
           "Soluble? (y/n):",
-          words(isSolubleWord(isSolubleChar(cation, anion))),
+          richText(isSolubleWord(isSolubleChar(cation, anion))),
           [cation, anion](std::string_view answer, std::ostream& out) {
             return getSolResponse(cation, anion, answer, out);
           },

@@ -29,4 +29,5 @@ std::vector<std::string> reasons(const Reactants& r) {
 
 }  // namespace
 
-const ReactionKind acidBase = {draw, compose, formulas, reasons, everyDraw};
+const ReactionType acidBase = {"acid + base", draw,    compose,
+                               formulas,      reasons, everyDraw};

@@ -35,5 +35,5 @@ std::vector<std::string> reasons(const Reactants& r) {
 
 }  // namespace
 
-const ReactionKind acidCarbonate = {draw, compose, formulas, reasons,
-                                    everyDraw};
+const ReactionType acidCarbonate = {"acid + carbonate", draw,    compose,
+                                    formulas,           reasons, everyDraw};

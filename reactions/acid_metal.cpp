@@ -30,7 +30,7 @@ bool formsRealSalt(const Reactants& r) {
 Reactants draw() {
   return drawUntil(
       [] {
-        Ion an = ion_detail::drawAccepted(isAskedAcid);
+        Ion an = drawIon(isAskedAcid);
         Ion rp = rankedMetal();
         return reactantsOf(std::move(an), std::move(rp));
       },
@@ -105,4 +105,5 @@ std::vector<std::string> reasons(const Reactants& r) {
 
 }  // namespace
 
-const ReactionKind acidMetal = {draw, compose, formulas, reasons, everyDraw};
+const ReactionType acidMetal = {
+    "acid + reactive metal", draw, compose, formulas, reasons, everyDraw};

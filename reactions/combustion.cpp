@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "equation_html.h"
+#include "rich.h"
 #include "terms.h"
 
 namespace {
@@ -117,14 +118,21 @@ std::vector<std::string> reasons(const Reactants& r) {
               balancedCombustion(f, fuelFormula(f)) + "."};
 }
 
-FormulaHtml html(const Reactants& r) {
+QuestionTexts html(const Reactants& r) {
   const Fuel f = fuelOf(r);
+  const QuestionTexts words = compose(r);
   return {"burning " + htmlFormula(fuelFormula(f)) + " " +
               std::string(fuelState(f)) + " in air",
+          richText(words.qtype).html, richText(words.products).html,
           htmlEquation(formulas(r).formula, false)};
 }
 
 }  // namespace
 
-const ReactionKind combustion = {draw,    compose,   formulas,
-                                 reasons, everyDraw, html};
+const ReactionType combustion = {"combustion (burning in air)",
+                                 draw,
+                                 compose,
+                                 formulas,
+                                 reasons,
+                                 everyDraw,
+                                 html};

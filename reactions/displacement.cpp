@@ -37,8 +37,9 @@ Reactants draw() {
         Ion ep = rankedMetalWhere(
             [&rp](const Ion& i) { return isOtherMetal(i, rp); });
         // As randomNeg() drawn again until the salt dissolves and exists.
-        Ion en = ion_detail::drawAccepted([&ep](const Ion& i) {
-          return i.sign && isDrawnDissolved(ep, i) && compoundExists(ep, i);
+        Ion en = drawIon([&ep](const Ion& i) {
+          return i.isAnion() && isDrawnDissolved(ep, i) &&
+                 compoundExists(ep, i);
         });
         return reactantsOf(std::move(rp), std::move(ep), std::move(en));
       },
@@ -125,4 +126,5 @@ FormulaEquations formulas(const Reactants& r) {
 
 }  // namespace
 
-const ReactionKind displacement = {draw, compose, formulas, reasons, everyDraw};
+const ReactionType displacement = {
+    "single displacement", draw, compose, formulas, reasons, everyDraw};

@@ -31,7 +31,7 @@ const NonmetalElement* nonmetalElement(const Ion& anion) {
 
 // "iron(II)" names an ion; the free element is plain "iron".
 bool isFreeMetal(const Ion& i) {
-  return !i.sign && !i.polyatomic && !namesItsCharge(i);
+  return !i.isAnion() && !i.polyatomic && !namesItsCharge(i);
 }
 
 State metalState(const Ion& metal) {
@@ -42,13 +42,13 @@ State metalState(const Ion& metal) {
 // Redrawing randomPos() until it gives a free metal draws the same
 // positions as drawing them until one is a free metal; this spares a copy
 // of every cation passed over.
-Ion randomMetal() { return ion_detail::drawAccepted(isFreeMetal); }
+Ion randomMetal() { return drawIon(isFreeMetal); }
 
 bool isRankedMetal(const Ion& i) {
   return isFreeMetal(i) && reactivity(i.formula) != 0;
 }
 
-Ion rankedMetal() { return ion_detail::drawAccepted(isRankedMetal); }
+Ion rankedMetal() { return drawIon(isRankedMetal); }
 
 Ion randomNonmetal() {
   for (;;) {

@@ -47,7 +47,7 @@ Ion rankedMetal();
 // rankedMetal() were called again until it did.
 template <typename Accept>
 Ion rankedMetalWhere(Accept accept) {
-  return ion_detail::drawAccepted(
+  return drawIon(
       [&accept](const Ion& i) { return isRankedMetal(i) && accept(i); });
 }
 

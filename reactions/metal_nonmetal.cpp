@@ -56,7 +56,7 @@ bool combines(const Reactants& r) {
 Reactants draw() {
   return drawUntil(
       [] {
-        Ion rp = ion_detail::drawAccepted(isAskedMetal);
+        Ion rp = drawIon(isAskedMetal);
         Ion rn = randomNonmetal();
         return reactantsOf(std::move(rp), std::move(rn));
       },
@@ -112,5 +112,5 @@ std::vector<std::string> reasons(const Reactants& r) {
 
 }  // namespace
 
-const ReactionKind metalNonmetal = {draw, compose, formulas, reasons,
-                                    everyDraw};
+const ReactionType metalNonmetal = {
+    "metal + nonmetal -> salt", draw, compose, formulas, reasons, everyDraw};

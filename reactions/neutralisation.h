@@ -24,11 +24,11 @@ inline bool namesRealCompounds(const Ion& an, const Ion& rp, const Ion& rn) {
 template <typename BaseAnion, typename AcidAsked>
 Reactants drawNeutralisation(BaseAnion baseAnion, AcidAsked acidAsked) {
   // As randomAcid() drawn again until `acidAsked` takes it.
-  Ion an = ion_detail::drawAccepted(acidAsked);
-  const Ion* rp = &ion_detail::drawInPlace(role::cation);
-  Ion rn = ion_detail::drawAccepted(baseAnion);
+  Ion an = drawIon(acidAsked);
+  const Ion* rp = &drawIonInPlace(role::cation);
+  Ion rn = drawIon(baseAnion);
   while (!namesRealCompounds(an, *rp, rn)) {
-    rp = &ion_detail::drawInPlace(role::cation);
+    rp = &drawIonInPlace(role::cation);
   }
   return reactantsOf(std::move(an), Ion(*rp), std::move(rn));
 }

@@ -22,8 +22,8 @@ bool canExchangeIons(const Ion& ap, const Ion& an, const Ion& bp,
 void drawDissolvedSalt(Ion& rp, Ion& rn) {
   for (;;) {
     // As randomPos() then randomNeg() draw them, copied once taken.
-    const Ion& p = ion_detail::drawInPlace(role::cation);
-    const Ion& n = ion_detail::drawInPlace(role::anion);
+    const Ion& p = drawIonInPlace(role::cation);
+    const Ion& n = drawIonInPlace(role::anion);
     if (isDrawnDissolved(p, n) && compoundExists(p, n)) {
       rp = p;
       rn = n;
@@ -144,5 +144,5 @@ FormulaEquations formulas(const Reactants& r) {
 
 }  // namespace
 
-const ReactionKind precipitation = {draw, compose, formulas, reasons,
-                                    everyDraw};
+const ReactionType precipitation = {"precipitation", draw,    compose,
+                                    formulas,        reasons, everyDraw};

@@ -51,22 +51,17 @@ struct QuestionTexts {
   std::string ionic;     // the net ionic answer, or a no-reaction text
 };
 
-// The texts of a question that hold formulas, in HTML.
-struct FormulaHtml {
-  std::string question;
-  std::string ionic;
-};
-
 struct FormulaEquations {
   Equation formula;                  // balanced, or "reactants -> no reaction"
   std::optional<Equation> complete;  // only when a term dissolves into ions
   std::optional<Equation> net;       // present exactly when `complete` is
 };
 
-// What a reaction type does. Drawing takes its ions at random from the
-// catalogue by rejection, in a fixed order, so that a seed reproduces a
-// question; everything else is pure.
-struct ReactionKind {
+// One reaction type: its name and what it does. Drawing takes its ions at
+// random from the catalogue by rejection, in a fixed order, so that a seed
+// reproduces a question; everything else is pure.
+struct ReactionType {
+  std::string_view name;  // as the drill's menu lists it
   Reactants (*draw)();
   // The four texts; `reactants` as draw gives them.
   QuestionTexts (*compose)(const Reactants& reactants);
@@ -78,47 +73,33 @@ struct ReactionKind {
   // Hands `visit` every set of reactants that draw can give, each once,
   // through the same rules draw applies.
   void (*everyDraw)(const std::function<void(const Reactants&)>& visit);
-  // The question and the ionic answer in HTML, for a type whose texts hold
-  // formulas; null where both are words.
-  FormulaHtml (*html)(const Reactants& reactants) = nullptr;
+  // The four texts in HTML, for a type whose texts hold formulas; null
+  // where all four are words.
+  QuestionTexts (*html)(const Reactants& reactants) = nullptr;
 };
 
-// Each type's kind, defined in its own file.
-extern const ReactionKind acidBase;
-extern const ReactionKind acidCarbonate;
-extern const ReactionKind acidMetal;
-extern const ReactionKind waterMetal;
-extern const ReactionKind metalNonmetal;
-extern const ReactionKind precipitation;
-extern const ReactionKind displacement;
-extern const ReactionKind combustion;
-
-struct ReactionType {
-  std::string_view name;  // as the drill's menu lists it
-  const ReactionKind* kind;
-};
+// Each type, defined in its own file.
+extern const ReactionType acidBase;
+extern const ReactionType acidCarbonate;
+extern const ReactionType acidMetal;
+extern const ReactionType waterMetal;
+extern const ReactionType metalNonmetal;
+extern const ReactionType precipitation;
+extern const ReactionType displacement;
+extern const ReactionType combustion;
 
 // The reaction types, numbered from 1 in the order they are taught.
-// clang-format off
-inline constexpr ReactionType reactionTypeTable[] = {
-    // menu name                        kind
-    {"acid + base",                     &acidBase},
-    {"acid + carbonate",                &acidCarbonate},
-    {"acid + reactive metal",           &acidMetal},
-    {"water + reactive metal",          &waterMetal},
-    {"metal + nonmetal -> salt",        &metalNonmetal},
-    {"precipitation",                   &precipitation},
-    {"single displacement",             &displacement},
-    {"combustion (burning in air)",     &combustion},
+inline constexpr const ReactionType* reactionTypeTable[] = {
+    &acidBase,      &acidCarbonate, &acidMetal,    &waterMetal,
+    &metalNonmetal, &precipitation, &displacement, &combustion,
 };
-// clang-format on
 
 // The number of reaction types; they are numbered 1 to reactionTypes.
 inline constexpr unsigned reactionTypes = std::size(reactionTypeTable);
 
 // The type numbered `type`. REQUIRES: 1 <= type <= reactionTypes.
 inline const ReactionType& reactionType(unsigned type) {
-  return reactionTypeTable[type - 1];
+  return *reactionTypeTable[type - 1];
 }
 
 // "random", then the name of every type, as the menu numbers them from 0.

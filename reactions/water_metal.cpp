@@ -22,7 +22,7 @@ const Ion& hydroxide() {
 
 Reactants draw() {
   // As randomMetal() drawn again until it is one.
-  return reactantsOf(ion_detail::drawAccepted(isWaterMetal));
+  return reactantsOf(drawIon(isWaterMetal));
 }
 
 void everyDraw(const std::function<void(const Reactants&)>& visit) {
@@ -85,4 +85,5 @@ FormulaEquations formulas(const Reactants& r) {
 
 }  // namespace
 
-const ReactionKind waterMetal = {draw, compose, formulas, reasons, everyDraw};
+const ReactionType waterMetal = {
+    "water + reactive metal", draw, compose, formulas, reasons, everyDraw};

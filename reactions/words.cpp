@@ -23,29 +23,29 @@ std::string equation(std::string_view reactants, std::string_view products) {
   return text;
 }
 
-WordSide& WordSide::add(WordTerm::Kind kind, const Ion* first,
+WordSide& WordSide::add(WordTerm::Shape shape, const Ion* first,
                         const Ion* second, std::string_view phrase) {
-  terms_.at(size_++) = WordTerm{kind, first, second, phrase};
+  terms_.at(size_++) = WordTerm{shape, first, second, phrase};
   return *this;
 }
 
 WordSide& WordSide::acid(const Ion& anion) {
-  if (isWeakAcid(anion)) return add(WordTerm::Kind::acid, &anion);
-  add(WordTerm::Kind::ions, &hydrogenIon());
-  return add(WordTerm::Kind::ions, &anion);
+  if (isWeakAcid(anion)) return add(WordTerm::Shape::acid, &anion);
+  add(WordTerm::Shape::ions, &hydrogenIon());
+  return add(WordTerm::Shape::ions, &anion);
 }
 
 WordSide& WordSide::compound(const Ion& cation, const Ion& anion) {
   if (isSolubleChar(cation, anion) != soluble) {
-    return add(WordTerm::Kind::compound, &cation, &anion);
+    return add(WordTerm::Shape::compound, &cation, &anion);
   }
-  add(WordTerm::Kind::ions, &cation);
-  return add(WordTerm::Kind::ions, &anion);
+  add(WordTerm::Shape::ions, &cation);
+  return add(WordTerm::Shape::ions, &anion);
 }
 
 void WordSide::cancelAgainst(WordSide& other) {
   const auto isIons = [](const WordTerm& t) {
-    return t.kind == WordTerm::Kind::ions;
+    return t.shape == WordTerm::Shape::ions;
   };
   for (std::size_t l = 0; l < size_; ++l) {
     for (std::size_t r = 0; r < other.size_; ++r) {
@@ -66,20 +66,20 @@ std::string WordSide::text() const {
     if (cancelled_[k]) continue;
     if (!text.empty()) text += " + ";
     const WordTerm& t = terms_[k];
-    switch (t.kind) {
-      case WordTerm::Kind::ions:
+    switch (t.shape) {
+      case WordTerm::Shape::ions:
         text += ions(*t.first);
         break;
-      case WordTerm::Kind::compound:
+      case WordTerm::Shape::compound:
         text += words::compound(*t.first, *t.second);
         break;
-      case WordTerm::Kind::acid:
+      case WordTerm::Shape::acid:
         text += words::acid(*t.first);
         break;
-      case WordTerm::Kind::metal:
+      case WordTerm::Shape::metal:
         text += words::metal(*t.first);
         break;
-      case WordTerm::Kind::phrase:
+      case WordTerm::Shape::phrase:
         text += t.phrase;
         break;
     }

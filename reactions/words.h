@@ -16,26 +16,12 @@
 
 namespace words {
 
-// The terms of one side of a word equation, joined by " + ".
-class Side {
- public:
-  Side& add(std::string_view term) {
-    if (!text_.empty()) text_ += " + ";
-    text_ += term;
-    return *this;
-  }
-  [[nodiscard]] const std::string& text() const { return text_; }
-
- private:
-  std::string text_;
-};
-
 // One term of a word equation, written out only once it is known to stay:
 // the ions of one ion ("sodium ions"), a compound, an acid, a metal or a
 // fixed phrase. The same dissolved ions on both sides are spectators.
 struct WordTerm {
-  enum class Kind { ions, compound, acid, metal, phrase };
-  Kind kind = Kind::phrase;
+  enum class Shape { ions, compound, acid, metal, phrase };
+  Shape shape = Shape::phrase;
   const Ion* first = nullptr;   // the ion, the cation, the acid's anion or
                                 // the metal
   const Ion* second = nullptr;  // a compound's anion
@@ -51,21 +37,20 @@ class WordSide {
   WordSide& acid(const Ion& anion);
   // A compound: its ions where it dissolves, else the compound whole.
   WordSide& compound(const Ion& cation, const Ion& anion);
-  WordSide& metal(const Ion& i) { return add(WordTerm::Kind::metal, &i); }
+  WordSide& metal(const Ion& i) { return add(WordTerm::Shape::metal, &i); }
   WordSide& phrase(std::string_view text) {
-    return add(WordTerm::Kind::phrase, nullptr, nullptr, text);
+    return add(WordTerm::Shape::phrase, nullptr, nullptr, text);
   }
 
   // The word equation of `reactants` and `products` without its spectators,
   // each cancelled once against its twin on the other side.
   friend std::string netIonic(WordSide reactants, WordSide products);
-  std::vector<std::string> spectators(WordSide reactants, WordSide products);
   // The spectators that netIonic leaves out: "sodium ions".
   friend std::vector<std::string> spectators(WordSide reactants,
                                              WordSide products);
 
  private:
-  WordSide& add(WordTerm::Kind kind, const Ion* first,
+  WordSide& add(WordTerm::Shape shape, const Ion* first,
                 const Ion* second = nullptr, std::string_view phrase = {});
   void cancelAgainst(WordSide& other);
   [[nodiscard]] std::string text() const;

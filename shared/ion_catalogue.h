@@ -35,6 +35,8 @@ struct Ion {
         polyatomic(p),
         acidname(std::move(a)) {}
 
+  // Whether the ion is an anion: what `sign` holds.
+  [[nodiscard]] bool isAnion() const { return sign; }
   // The formula with its charge: "SO42-", "Na+", "Br-".
   [[nodiscard]] std::string makeFormula() const;
   // The charge alone: "2-", "3+", "-", "+".
@@ -48,7 +50,7 @@ struct Ion {
 
 // The charge with its sign: -2 for sulphate, +3 for aluminium.
 inline int signedCharge(const Ion& i) {
-  return i.sign ? -i.valency : i.valency;
+  return i.isAnion() ? -i.valency : i.valency;
 }
 
 namespace chemistry {

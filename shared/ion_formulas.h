@@ -61,7 +61,7 @@ namespace ion_detail {
 
 // An ion's formula and charge for reading aloud: apart where the formula
 // ends in a digit, so that "SO4 2-" is not read as "SO42-".
-inline std::string spokenFormula(const Ion& i) {
+inline std::string chargeApart(const Ion& i) {
   const bool apart = !i.formula.empty() && isDigit(i.formula.back());
   return i.formula + (apart ? " " : "") + chargeText(signedCharge(i));
 }
@@ -79,8 +79,8 @@ inline std::string countWord(int n) {
 inline std::string formulaReason(const Ion& pos, const Ion& neg) {
   const int p = pos.getSubscript(neg);
   const int n = neg.getSubscript(pos);
-  std::string why = ion_detail::spokenFormula(pos) + " and " +
-                    ion_detail::spokenFormula(neg) + ": ";
+  std::string why = ion_detail::chargeApart(pos) + " and " +
+                    ion_detail::chargeApart(neg) + ": ";
   if (p == 1 && n == 1) {
     why += "one of each";
   } else {

@@ -23,25 +23,26 @@ inline std::size_t randomPosition() {
   return randomBelow(static_cast<std::uint32_t>(catalogue().size()));
 }
 
-// Draws positions until `accept` takes the entry there, and returns it in
-// place, for a caller that tests it further before it takes a copy: copying
-// each rejected entry would cost more than the draw.
+}  // namespace ion_detail
+
+// Draws catalogue positions until `accept` takes the entry there, and
+// returns it in place, for a caller that tests it further before it takes a
+// copy: copying each rejected entry would cost more than the draw.
 template <typename Accept>
-const Ion& drawInPlace(Accept accept) {
+const Ion& drawIonInPlace(Accept accept) {
   const std::vector<Ion>& all = catalogue();
   for (;;) {
-    const Ion& candidate = all[randomPosition()];
+    const Ion& candidate = all[ion_detail::randomPosition()];
     if (accept(candidate)) return candidate;
   }
 }
 
-// drawInPlace's entry, copied.
+// drawIonInPlace's entry, copied: the first catalogue ion drawn that
+// `accept` takes.
 template <typename Accept>
-Ion drawAccepted(Accept accept) {
-  return drawInPlace(accept);
+Ion drawIon(Accept accept) {
+  return drawIonInPlace(accept);
 }
-
-}  // namespace ion_detail
 
 // True for a name such as "iron(III)" that states the charge; plain "iron"
 // does not.
@@ -56,21 +57,22 @@ namespace role {
 // Each test is an object of a type of its own, so that a selector's loop
 // inlines it.
 inline constexpr auto anyIon = [](const Ion& /*i*/) { return true; };
-inline constexpr auto anion = [](const Ion& i) { return i.sign; };
-inline constexpr auto cation = [](const Ion& i) { return !i.sign; };
+inline constexpr auto anion = [](const Ion& i) { return i.isAnion(); };
+inline constexpr auto cation = [](const Ion& i) { return !i.isAnion(); };
 // An anion that forms an acid with hydrogen.
 inline constexpr auto acid = [](const Ion& i) {
-  return i.sign && !i.acidname.empty();
+  return i.isAnion() && !i.acidname.empty();
 };
 inline constexpr auto base = [](const Ion& i) {
-  return i.sign && ion_detail::nameIsOneOf(
-                       i, {"hydroxide", "carbonate", "oxide", "bicarbonate"});
+  return i.isAnion() && ion_detail::nameIsOneOf(i, {"hydroxide", "carbonate",
+                                                    "oxide", "bicarbonate"});
 };
 inline constexpr auto carbonate = [](const Ion& i) {
-  return i.sign && ion_detail::nameIsOneOf(i, {"carbonate", "bicarbonate"});
+  return i.isAnion() &&
+         ion_detail::nameIsOneOf(i, {"carbonate", "bicarbonate"});
 };
 inline constexpr auto baseNoCarbonate = [](const Ion& i) {
-  return i.sign && ion_detail::nameIsOneOf(i, {"hydroxide", "oxide"});
+  return i.isAnion() && ion_detail::nameIsOneOf(i, {"hydroxide", "oxide"});
 };
 
 }  // namespace role
@@ -85,31 +87,29 @@ void forEachIon(Accept accept, Visit visit) {
 }
 
 // Any catalogue entry.
-inline Ion randomIon() { return ion_detail::drawAccepted(role::anyIon); }
+inline Ion randomIon() { return drawIon(role::anyIon); }
 
 // Any anion of the catalogue.
-inline Ion randomNeg() { return ion_detail::drawAccepted(role::anion); }
+inline Ion randomNeg() { return drawIon(role::anion); }
 
 // Any cation of the catalogue, ammonium included.
-inline Ion randomPos() { return ion_detail::drawAccepted(role::cation); }
+inline Ion randomPos() { return drawIon(role::cation); }
 
 // The anion selectors below accept the first anion drawn that fits their
-// role, exactly as if they redrew randomNeg() until it did.
+// role, exactly as if they redrew randomNeg() until it did. No program
+// calls them: the reaction types draw with drawIon and the same roles.
+// They are kept for the tests, which pin each role's ions through them.
 
 // An anion that forms an acid with hydrogen.
-inline Ion randomAcid() { return ion_detail::drawAccepted(role::acid); }
+inline Ion randomAcid() { return drawIon(role::acid); }
 
 // Hydroxide, carbonate, oxide or bicarbonate.
-inline Ion randomBase() { return ion_detail::drawAccepted(role::base); }
+inline Ion randomBase() { return drawIon(role::base); }
 
 // Carbonate or bicarbonate.
-inline Ion randomCarbonate() {
-  return ion_detail::drawAccepted(role::carbonate);
-}
+inline Ion randomCarbonate() { return drawIon(role::carbonate); }
 
 // Hydroxide or oxide.
-inline Ion randomBaseNoCarbonate() {
-  return ion_detail::drawAccepted(role::baseNoCarbonate);
-}
+inline Ion randomBaseNoCarbonate() { return drawIon(role::baseNoCarbonate); }
 
 #endif  // REACTION_DRILL_SHARED_ION_SELECTION_H_

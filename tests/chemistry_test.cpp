@@ -10,7 +10,7 @@
 
 #include "catalogue.h"
 #include "equation_text.h"
-#include "quiz_kinds.h"
+#include "quiz_types.h"
 #include "reaction_types.h"
 
 namespace {
@@ -100,7 +100,7 @@ void expectTrueKey(unsigned type, const Reactants& r) {
 
 TEST(Chemistry, EveryKeyStatesOnlyTrueFacts) {
   for (unsigned type = 1; type <= reactionTypes; ++type) {
-    reactionType(type).kind->everyDraw(
+    reactionType(type).everyDraw(
         [type](const Reactants& r) { expectTrueKey(type, r); });
   }
   seedChance(3);

@@ -82,7 +82,7 @@ TEST(Draw, EachTypeDrawsWhatItsRulesAllow) {
   };
   for (const auto& rule : rules) {
     std::set<std::string> allowed;
-    reactionType(rule.type).kind->everyDraw(
+    reactionType(rule.type).everyDraw(
         [&](const Reactants& r) { allowed.insert(key(r)); });
     std::vector<Names> seen(rule.roles.size());
     for (const Reaction& r : drawMany(rule.type)) {

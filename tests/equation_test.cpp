@@ -189,7 +189,7 @@ std::string withoutStates(std::string line) {
 // Br2(l)), and the combustion answer is its formula equation.
 TEST(FormulaEquations, EveryQuestionEachTypeCanDrawIsSound) {
   for (unsigned type = 1; type <= reactionTypes; ++type) {
-    reactionType(type).kind->everyDraw([type](const Reactants& r) {
+    reactionType(type).everyDraw([type](const Reactants& r) {
       const Reaction reaction{type, r};
       const FormulaEquations got = formulaEquations(reaction);
       expectSound(got);

@@ -34,7 +34,7 @@ TEST(Catalogue, HoldsItsRowsInOrder) {
   for (const Ion& i : catalogue()) {
     EXPECT_TRUE(names.insert(i.name).second) << i.name;
     EXPECT_TRUE(i.valency >= 1 && i.valency <= 3) << i.name;
-    EXPECT_TRUE(i.acidname.empty() || i.sign) << i.name;
+    EXPECT_TRUE(i.acidname.empty() || i.isAnion()) << i.name;
     const auto elements = std::count_if(i.formula.begin(), i.formula.end(),
                                         [](char c) { return isUpper(c); });
     EXPECT_EQ(i.polyatomic, elements > 1) << i.name;
@@ -68,7 +68,7 @@ std::set<std::string> namesDrawn(Ion (*selector)(), int draws) {
 std::set<std::string> allNames(bool wantSign) {
   std::set<std::string> names;
   for (const Ion& i : catalogue()) {
-    if (i.sign == wantSign) names.insert(i.name);
+    if (i.isAnion() == wantSign) names.insert(i.name);
   }
   return names;
 }

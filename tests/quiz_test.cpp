@@ -14,7 +14,7 @@
 #include "catalogue.h"
 #include "dialogue_checks.h"
 #include "ion.h"
-#include "quiz_kinds.h"
+#include "quiz_types.h"
 #include "transcript.h"
 #include "typing_notes.h"
 

@@ -14,7 +14,8 @@ bool isKnownIon(std::string_view formula, int charge) {
   const auto named = [&](const Ion& i) {
     return ucase(i.formula) == ucase(formula) && signedCharge(i) == charge;
   };
-  return named(hydrogenIon()) || std::any_of(catalogue().begin(), catalogue().end(), named);
+  return named(hydrogenIon()) ||
+         std::any_of(catalogue().begin(), catalogue().end(), named);
 }
 
 // Splits the last `plainDigits` (at most two) of the formula between its

@@ -69,7 +69,7 @@ class PageQuiz {
     out.set("html", asked_.line.html);
     out.set("prompt", std::string(asked_.prompt));
     out.set("form", std::string(formName(asked_.form)));
-    out.set("kind", asked_.kind);
+    out.set("kind", asked_.type);
     return out;
   }
 

@@ -1,10 +1,10 @@
-// The kinds of quiz question, each in a file of its own that holds all of
+// The types of quiz question, each in a file of its own that holds all of
 // it: what it draws, what it asks, the right answer and how a typed answer
 // is marked. The table at the end is the one place that lists them; the
 // dialogue, the worksheets and the browser page take the count and the
 // names from it.
-#ifndef REACTION_DRILL_QUIZ_QUIZ_KINDS_H_
-#define REACTION_DRILL_QUIZ_QUIZ_KINDS_H_
+#ifndef REACTION_DRILL_QUIZ_QUIZ_TYPES_H_
+#define REACTION_DRILL_QUIZ_QUIZ_TYPES_H_
 
 #include <functional>
 #include <iterator>
@@ -35,7 +35,7 @@ struct QuizQuestion {
   Rich answer;              // the right answer, as the verdicts name it
   Marker mark;
   AnswerForm form = AnswerForm::formula;
-  unsigned kind = 0;  // its type, numbered as the menu numbers them
+  unsigned type = 0;                      // numbered as the menu numbers them
   std::vector<std::string> reasons = {};  // why the answer is right, if said
   // The steps a student may ask for one at a time, each a few lines.
   std::vector<std::vector<std::string>> hints = {};
@@ -49,21 +49,21 @@ struct MarkedAnswer {
 };
 MarkedAnswer markAnswer(const QuizQuestion& q, std::string_view answer);
 
-// Each kind draws a fresh question, defined in its own file.
+// Each type draws a fresh question, defined in its own file.
 QuizQuestion drawIonFormula();
 QuizQuestion drawCompoundFormula();
 QuizQuestion drawSolubility();
 QuizQuestion drawFormulaEquation();
 QuizQuestion drawNetIonicEquation();
 
-struct QuizKind {
+struct QuizType {
   std::string_view name;  // as the quiz's menu lists it
   QuizQuestion (*draw)();
 };
 
-// The kinds of question, numbered from 1 as the menu lists them.
+// The types of question, numbered from 1 as the menu lists them.
 // clang-format off
-inline constexpr QuizKind quizKinds[] = {
+inline constexpr QuizType quizTypes[] = {
     // menu name                      draw
     {"ion formulas (with charge)",    drawIonFormula},
     {"compound formulas",             drawCompoundFormula},
@@ -73,17 +73,17 @@ inline constexpr QuizKind quizKinds[] = {
 };
 // clang-format on
 
-// The number of kinds; they are numbered 1 to questionTypes.
-inline constexpr unsigned questionTypes = std::size(quizKinds);
+// The number of types; they are numbered 1 to questionTypes.
+inline constexpr unsigned questionTypes = std::size(quizTypes);
 
-// "random", then the name of every kind, as the menu numbers them from 0.
+// "random", then the name of every type, as the menu numbers them from 0.
 std::vector<std::string_view> questionTypeMenu();
 
-// A fresh question of kind `type`.
+// A fresh question of type `type`.
 // REQUIRES: 1 <= type <= questionTypes.
 inline QuizQuestion drawQuestion(unsigned type) {
-  QuizQuestion q = quizKinds[type - 1].draw();
-  q.kind = type;
+  QuizQuestion q = quizTypes[type - 1].draw();
+  q.type = type;
   return q;
 }
 
@@ -91,4 +91,4 @@ inline QuizQuestion drawQuestion(unsigned type) {
 // and a blank, without a line break.
 std::string promptFor(const QuizQuestion& q);
 
-#endif  // REACTION_DRILL_QUIZ_QUIZ_KINDS_H_
+#endif  // REACTION_DRILL_QUIZ_QUIZ_TYPES_H_

@@ -1,11 +1,11 @@
-#include "quiz_kinds.h"
+#include "quiz_types.h"
 
 #include <sstream>
 #include <utility>
 
 std::vector<std::string_view> questionTypeMenu() {
   std::vector<std::string_view> names = {"random"};
-  for (const QuizKind& k : quizKinds) names.push_back(k.name);
+  for (const QuizType& k : quizTypes) names.push_back(k.name);
   return names;
 }
 
