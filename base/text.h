@@ -5,7 +5,6 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -55,20 +54,22 @@ inline bool isListed(std::string_view words, std::string_view word) {
   return false;
 }
 
-// `text` as a number from 0 to `highest`: decimal digits only, no sign,
-// blank or base prefix, as the command line and the browser page take
-// seeds, types and counts. Nothing if it is not one.
-inline std::optional<std::uint64_t> decimal(std::string_view text,
-                                            std::uint64_t highest) {
-  if (text.empty()) return std::nullopt;
-  std::uint64_t value = 0;
+// Reads `text` into `value` as a number from 0 to `highest`: decimal digits
+// only, no sign, blank or base prefix, as the command line and the browser
+// page take seeds, types and counts. False if it is not one, with `value`
+// unchanged.
+[[nodiscard]] inline bool decimal(std::string_view text, std::uint64_t highest,
+                                  std::uint64_t& value) {
+  if (text.empty()) return false;
+  std::uint64_t read = 0;
   for (const char c : text) {
-    if (!isDigit(c)) return std::nullopt;
+    if (!isDigit(c)) return false;
     const auto digit = static_cast<std::uint64_t>(c - '0');
-    if (digit > highest || value > (highest - digit) / 10) return std::nullopt;
-    value = value * 10 + digit;
+    if (digit > highest || read > (highest - digit) / 10) return false;
+    read = read * 10 + digit;
   }
-  return value;
+  value = read;
+  return true;
 }
 
 // `items` as a sentence lists them: "a", "a and b", "a, b and c", with

@@ -138,31 +138,34 @@ class ArgumentVector {
 
 // What the option of `row` does: the usage or the version end the program
 // with 0 on `out`; any other option is applied, and ends it with 2 if its
-// value is wrong.
-std::optional<int> takeOption(const ProgramInfo& program,
-                              const std::vector<OptionRow>& rows,
-                              std::size_t row, const ApplyOption& apply,
-                              std::ostream& out, std::ostream& err) {
+// value is wrong. True when the program goes on; false with the status to
+// end it with.
+bool takeOption(const ProgramInfo& program, const std::vector<OptionRow>& rows,
+                std::size_t row, const ApplyOption& apply, std::ostream& out,
+                std::ostream& err, int& status) {
   if (rows[row].name == "help") {
     out << usage(program, rows) << std::flush;
-    return 0;
+    status = 0;
+    return false;
   }
   if (rows[row].name == "version") {
     out << program.name << ' ' << program.version << '\n' << std::flush;
-    return 0;
+    status = 0;
+    return false;
   }
-  const OptionError wrong = apply(row, optarg != nullptr ? optarg : "");
-  if (wrong) return usageError(program, err, *wrong);
-  return std::nullopt;
+  std::string error;
+  if (apply(row, optarg != nullptr ? optarg : "", error)) return true;
+  status = usageError(program, err, error);
+  return false;
 }
 
 }  // namespace
 
-std::optional<int> parseOptionRows(const ProgramInfo& program,
-                                   const std::vector<OptionRow>& tableRows,
-                                   const std::vector<std::string>& args,
-                                   const ApplyOption& apply, std::ostream& out,
-                                   std::ostream& err) {
+bool parseOptionRows(const ProgramInfo& program,
+                     const std::vector<OptionRow>& tableRows,
+                     const std::vector<std::string>& args,
+                     const ApplyOption& apply, std::ostream& out,
+                     std::ostream& err, int& status) {
   const std::vector<OptionRow> rows = withStandardRows(tableRows);
   std::vector<std::string> names;
   const std::vector<option> longs = longOptions(rows, names);
@@ -175,18 +178,22 @@ std::optional<int> parseOptionRows(const ProgramInfo& program,
                                  longs.data(), nullptr);
     if (code == -1) break;
     if (code == '?' || code == ':') {
-      return usageError(program, err, problem(rows, code, argv.at(optind - 1)));
+      status =
+          usageError(program, err, problem(rows, code, argv.at(optind - 1)));
+      return false;
     }
-    const std::optional<int> status =
-        takeOption(program, rows, rowOf(rows, code), apply, out, err);
-    if (status) return status;
+    if (!takeOption(program, rows, rowOf(rows, code), apply, out, err,
+                    status)) {
+      return false;
+    }
   }
   if (optind < argv.count()) {
-    return usageError(
+    status = usageError(
         program, err,
         "unexpected argument '" + std::string(argv.at(optind)) + "'");
+    return false;
   }
-  return std::nullopt;
+  return true;
 }
 
 std::vector<std::string> argumentsOf(int argc, char** argv) {

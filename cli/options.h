@@ -7,14 +7,10 @@
 
 #include <cstddef>
 #include <functional>
-#include <optional>
 #include <ostream>
 #include <string>
 #include <string_view>
 #include <vector>
-
-// What is wrong with an option's value, or nothing when it is fine.
-using OptionError = std::optional<std::string>;
 
 // One row of a program's option table.
 template <typename Settings>
@@ -24,7 +20,8 @@ struct Option {
   std::string_view value;  // the value's name in the usage, empty for a flag
   std::string help;        // one line for the usage
   // Makes the option's change to `settings`; `value` is empty for a flag.
-  OptionError (*apply)(Settings& settings, std::string_view value);
+  // False, with what is wrong in `error`, for a value it does not take.
+  bool (*apply)(Settings& settings, std::string_view value, std::string& error);
 };
 
 // What the usage says of a program besides its options.
@@ -41,20 +38,20 @@ struct OptionRow {
   std::string_view value;
   std::string_view help;
 };
-using ApplyOption =
-    std::function<OptionError(std::size_t row, std::string_view value)>;
+using ApplyOption = std::function<bool(std::size_t row, std::string_view value,
+                                       std::string& error)>;
 
 // Reads `args` (the program's arguments, without its name) against `rows`,
-// calling `apply` for each option in the order given. Returns nothing when
-// the program should run; otherwise the status to exit with at once: 0 after
-// the usage or the version on `out`, 2 after one line on `err` naming what
-// is wrong ("reaction-drill: unrecognized option '--frobnicate' (try
-// 'reaction-drill --help')").
-std::optional<int> parseOptionRows(const ProgramInfo& program,
+// calling `apply` for each option in the order given. Returns true when the
+// program should run; otherwise false, with the status to exit with at once
+// in `status`: 0 after the usage or the version on `out`, 2 after one line
+// on `err` naming what is wrong ("reaction-drill: unrecognized option
+// '--frobnicate' (try 'reaction-drill --help')").
+[[nodiscard]] bool parseOptionRows(const ProgramInfo& program,
                                    const std::vector<OptionRow>& rows,
                                    const std::vector<std::string>& args,
                                    const ApplyOption& apply, std::ostream& out,
-                                   std::ostream& err);
+                                   std::ostream& err, int& status);
 
 // Writes the one line of a usage error to `err` and returns status 2.
 int usageError(const ProgramInfo& program, std::ostream& err,
@@ -62,21 +59,21 @@ int usageError(const ProgramInfo& program, std::ostream& err,
 
 // parseOptionRows for a typed option table, filling `settings`.
 template <typename Settings>
-std::optional<int> parseOptions(const ProgramInfo& program,
+[[nodiscard]] bool parseOptions(const ProgramInfo& program,
                                 const std::vector<Option<Settings>>& table,
                                 const std::vector<std::string>& args,
                                 Settings& settings, std::ostream& out,
-                                std::ostream& err) {
+                                std::ostream& err, int& status) {
   std::vector<OptionRow> rows;
   for (const Option<Settings>& o : table) {
     rows.push_back({o.name, o.letter, o.value, o.help});
   }
   return parseOptionRows(
       program, rows, args,
-      [&](std::size_t row, std::string_view value) {
-        return table[row].apply(settings, value);
+      [&](std::size_t row, std::string_view value, std::string& error) {
+        return table[row].apply(settings, value, error);
       },
-      out, err);
+      out, err, status);
 }
 
 // The arguments of main, without the program's name.

@@ -7,9 +7,9 @@
 
 int runSession(const ProgramInfo& program, const SessionOptions& session,
                const SheetWriter& sheet, const SessionDialogue& dialogue) {
-  if (const OptionError wrong = checkSession(session)) {
-    return usageError(program, std::cerr, *wrong);
-  }
+  std::string wrong;
+  if (!checkSession(session, wrong))
+    return usageError(program, std::cerr, wrong);
   const std::uint64_t seed = session.seed ? *session.seed : freshSeed();
   if (session.worksheet) {
     std::cout << sheet(sheetRequest(session, seed));

@@ -1,6 +1,7 @@
 #include "session_options.h"
 
 #include <limits>
+#include <utility>
 
 namespace {
 
@@ -8,68 +9,83 @@ std::string quoted(std::string_view option, std::string_view value) {
   return "--" + std::string(option) + " '" + std::string(value) + "'";
 }
 
+// Sets `error` to `what` and returns false, as every reader does for a
+// value it does not take.
+bool refuse(std::string& error, std::string what) {
+  error = std::move(what);
+  return false;
+}
+
 }  // namespace
 
-OptionError readSeed(SessionOptions& s, std::string_view value) {
+bool readSeed(SessionOptions& s, std::string_view value, std::string& error) {
   constexpr std::uint64_t highest = std::numeric_limits<std::uint64_t>::max();
-  s.seed = decimal(value, highest);
-  if (s.seed) return std::nullopt;
-  return quoted("seed", value) + " is not a number from 0 to " +
-         std::to_string(highest);
-}
-
-OptionError readType(SessionOptions& s, std::string_view value,
-                     std::uint32_t highest) {
-  const std::optional<std::uint64_t> type = decimal(value, highest);
-  if (!type) {
-    return quoted("type", value) + " is not a type from 0 to " +
-           std::to_string(highest);
+  std::uint64_t seed = 0;
+  if (!decimal(value, highest, seed)) {
+    return refuse(error, quoted("seed", value) + " is not a number from 0 to " +
+                             std::to_string(highest));
   }
-  s.type = static_cast<std::uint32_t>(*type);
-  return std::nullopt;
+  s.seed = seed;
+  return true;
 }
 
-OptionError readCount(SessionOptions& s, std::string_view value) {
+bool readType(SessionOptions& s, std::string_view value, std::uint32_t highest,
+              std::string& error) {
+  std::uint64_t type = 0;
+  if (!decimal(value, highest, type)) {
+    return refuse(error, quoted("type", value) + " is not a type from 0 to " +
+                             std::to_string(highest));
+  }
+  s.type = static_cast<std::uint32_t>(type);
+  return true;
+}
+
+bool readCount(SessionOptions& s, std::string_view value, std::string& error) {
   constexpr std::uint32_t highest = std::numeric_limits<std::uint32_t>::max();
-  const std::optional<std::uint64_t> count = decimal(value, highest);
-  if (!count || *count == 0) {
-    return quoted("count", value) + " is not a number from 1 to " +
-           std::to_string(highest);
+  std::uint64_t count = 0;
+  if (!decimal(value, highest, count) || count == 0) {
+    return refuse(error, quoted("count", value) +
+                             " is not a number from 1 to " +
+                             std::to_string(highest));
   }
-  s.count = static_cast<std::uint32_t>(*count);
-  return std::nullopt;
+  s.count = static_cast<std::uint32_t>(count);
+  return true;
 }
 
-OptionError readFormat(SessionOptions& s, std::string_view value) {
+bool readFormat(SessionOptions& s, std::string_view value, std::string& error) {
   s.format = findFormat(value);
-  if (s.format != nullptr) return std::nullopt;
-  return quoted("format", value) + " is not " + sentenceOf(sheetFormats);
+  return s.format != nullptr ||
+         refuse(error, quoted("format", value) + " is not " +
+                           sentenceOf(sheetFormats));
 }
 
-OptionError readParts(SessionOptions& s, std::string_view value) {
+bool readParts(SessionOptions& s, std::string_view value, std::string& error) {
   s.parts = findParts(value);
-  if (s.parts != nullptr) return std::nullopt;
-  return quoted("only", value) + " is not " + sentenceOf(sheetPartNames);
+  return s.parts != nullptr ||
+         refuse(error, quoted("only", value) + " is not " +
+                           sentenceOf(sheetPartNames));
 }
 
-OptionError checkSession(const SessionOptions& s) {
+bool checkSession(const SessionOptions& s, std::string& error) {
   if (s.format != nullptr && !s.worksheet) {
-    return quoted("format", s.format->name) + " needs --worksheet";
+    return refuse(error,
+                  quoted("format", s.format->name) + " needs --worksheet");
   }
   if (s.parts != nullptr && !s.worksheet) {
-    return quoted("only", s.parts->name) + " needs --worksheet";
+    return refuse(error, quoted("only", s.parts->name) + " needs --worksheet");
   }
   if (s.parts != nullptr && s.format != nullptr && !s.format->partsApart) {
-    return quoted("only", s.parts->name) + " does not go with " +
-           quoted("format", s.format->name) +
-           ": a question bank holds each question with its answer";
+    return refuse(error,
+                  quoted("only", s.parts->name) + " does not go with " +
+                      quoted("format", s.format->name) +
+                      ": a question bank holds each question with its answer");
   }
   if (s.worksheet && s.count && *s.count > maxSheetQuestions) {
-    return quoted("count", std::to_string(*s.count)) +
-           " is more than a worksheet holds (" +
-           std::to_string(maxSheetQuestions) + ")";
+    return refuse(error, quoted("count", std::to_string(*s.count)) +
+                             " is more than a worksheet holds (" +
+                             std::to_string(maxSheetQuestions) + ")");
   }
-  return std::nullopt;
+  return true;
 }
 
 SessionHelp sessionHelp(std::uint32_t types, std::string_view counted) {

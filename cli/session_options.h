@@ -25,15 +25,22 @@ struct SessionOptions {
   const SheetPartName* parts = nullptr;  // only with a worksheet
 };
 
-OptionError readSeed(SessionOptions& s, std::string_view value);
-OptionError readType(SessionOptions& s, std::string_view value,
-                     std::uint32_t highest);
-OptionError readCount(SessionOptions& s, std::string_view value);
-OptionError readFormat(SessionOptions& s, std::string_view value);
-OptionError readParts(SessionOptions& s, std::string_view value);
+// Each reads one option's value into `s`; false, with what is wrong in
+// `error`, for a value it does not take.
+[[nodiscard]] bool readSeed(SessionOptions& s, std::string_view value,
+                            std::string& error);
+[[nodiscard]] bool readType(SessionOptions& s, std::string_view value,
+                            std::uint32_t highest, std::string& error);
+[[nodiscard]] bool readCount(SessionOptions& s, std::string_view value,
+                             std::string& error);
+[[nodiscard]] bool readFormat(SessionOptions& s, std::string_view value,
+                              std::string& error);
+[[nodiscard]] bool readParts(SessionOptions& s, std::string_view value,
+                             std::string& error);
 
-// What is wrong with the options taken together, or nothing.
-OptionError checkSession(const SessionOptions& s);
+// Whether the options go together; false, with what is wrong in `error`,
+// if they do not.
+[[nodiscard]] bool checkSession(const SessionOptions& s, std::string& error);
 
 // The worksheet the options ask for, of the questions of `seed`.
 SheetRequest sheetRequest(const SessionOptions& s, std::uint64_t seed);
@@ -50,24 +57,30 @@ std::vector<Option<Settings>> sessionOptions(std::string_view counted) {
   SessionHelp help = sessionHelp(Settings::types, counted);
   return {
       {"seed", 's', "N", std::move(help.seed),
-       [](Settings& s, std::string_view v) { return readSeed(s.session, v); }},
+       [](Settings& s, std::string_view v, std::string& error) {
+         return readSeed(s.session, v, error);
+       }},
       {"type", 't', "T", std::move(help.type),
-       [](Settings& s, std::string_view v) {
-         return readType(s.session, v, Settings::types);
+       [](Settings& s, std::string_view v, std::string& error) {
+         return readType(s.session, v, Settings::types, error);
        }},
       {"count", 'n', "N", std::move(help.count),
-       [](Settings& s, std::string_view v) { return readCount(s.session, v); }},
+       [](Settings& s, std::string_view v, std::string& error) {
+         return readCount(s.session, v, error);
+       }},
       {"worksheet", 'w', "", std::move(help.worksheet),
-       [](Settings& s, std::string_view /*v*/) {
+       [](Settings& s, std::string_view /*v*/, std::string& /*error*/) {
          s.session.worksheet = true;
-         return OptionError();
+         return true;
        }},
       {"format", 0, "F", std::move(help.format),
-       [](Settings& s, std::string_view v) {
-         return readFormat(s.session, v);
+       [](Settings& s, std::string_view v, std::string& error) {
+         return readFormat(s.session, v, error);
        }},
       {"only", 0, "P", std::move(help.only),
-       [](Settings& s, std::string_view v) { return readParts(s.session, v); }},
+       [](Settings& s, std::string_view v, std::string& error) {
+         return readParts(s.session, v, error);
+       }},
   };
 }
 

@@ -74,12 +74,13 @@ unsigned LeadingNumber::choice(unsigned highest) const {
 
 }  // namespace
 
-std::optional<unsigned> readChoice(std::istream& in, unsigned highest) {
+bool readChoice(std::istream& in, unsigned highest, unsigned& choice) {
   LeadingNumber number;
   if (!eachByteOfLine(in, [&number](char c) { number.feed(c); })) {
-    return std::nullopt;
+    return false;
   }
-  return number.choice(highest);
+  choice = number.choice(highest);
+  return true;
 }
 
 bool skipLine(std::istream& in) {
@@ -110,23 +111,26 @@ std::string numberedMenu(std::string_view intro,
          std::to_string(names.size() - 1) + "):";
 }
 
-std::optional<unsigned> askChoice(std::istream& in, std::ostream& out,
-                                  std::string_view menu, unsigned highest) {
+bool askChoice(std::istream& in, std::ostream& out, std::string_view menu,
+               unsigned highest, unsigned& choice) {
   out << menu << std::flush;
   // Nobody reads a dead output, so stop rather than wait for the choice.
-  if (!out) return std::nullopt;
-  const std::optional<unsigned> choice = readChoice(in, highest);
-  if (!choice) out << '\n';
-  return choice;
+  if (!out) return false;
+  if (readChoice(in, highest, choice)) return true;
+  out << '\n';
+  return false;
 }
 
-std::optional<unsigned> chooseType(std::istream& in, std::ostream& out,
-                                   std::optional<std::uint32_t> fixed,
-                                   std::string_view menu, unsigned highest) {
-  if (fixed) return *fixed;
-  const std::optional<unsigned> choice = askChoice(in, out, menu, highest);
-  if (choice) out << '\n';
-  return choice;
+bool chooseType(std::istream& in, std::ostream& out,
+                std::optional<std::uint32_t> fixed, std::string_view menu,
+                unsigned highest, unsigned& choice) {
+  if (fixed) {
+    choice = *fixed;
+    return true;
+  }
+  if (!askChoice(in, out, menu, highest, choice)) return false;
+  out << '\n';
+  return true;
 }
 
 int exitStatus(std::ostream& out) { return out.flush() ? 0 : 1; }

@@ -16,12 +16,13 @@
 #include "menu.h"
 #include "text.h"
 
-// Reads one menu line and returns its choice from 1 to `highest`, or 0 for
-// anything else. The line's leading number is read the way the C library's
-// atoi reads it (blanks, an optional sign, then digits up to the first other
+// Reads one menu line into `choice`: from 1 to `highest`, or 0 for anything
+// else. The line's leading number is read the way the C library's atoi
+// reads it (blanks, an optional sign, then digits up to the first other
 // character), but a number too large for an int is out of range instead of
-// undefined. Returns nothing when input has ended before the line.
-std::optional<unsigned> readChoice(std::istream& in, unsigned highest);
+// undefined. Returns false when input has ended before the line.
+[[nodiscard]] bool readChoice(std::istream& in, unsigned highest,
+                              unsigned& choice);
 
 // Reads one line and discards it. Returns false when input had already
 // ended; a last line without a line break still counts as a line.
@@ -41,16 +42,18 @@ std::string numberedMenu(std::string_view intro,
 
 // Shows `menu`, whose last line is the prompt, and reads the choice from 1
 // to `highest`, or 0 for random. When input ends first, ends the prompt's
-// line and returns nothing; when `out` has failed, returns nothing at once.
-std::optional<unsigned> askChoice(std::istream& in, std::ostream& out,
-                                  std::string_view menu, unsigned highest);
+// line and returns false; when `out` has failed, returns false at once.
+[[nodiscard]] bool askChoice(std::istream& in, std::ostream& out,
+                             std::string_view menu, unsigned highest,
+                             unsigned& choice);
 
 // The question type of a session: `fixed` from the command line, or else
-// the choice read with askChoice, after which an empty line follows. Nothing
+// the choice read with askChoice, after which an empty line follows. False
 // when input ends before the choice or `out` has failed.
-std::optional<unsigned> chooseType(std::istream& in, std::ostream& out,
-                                   std::optional<std::uint32_t> fixed,
-                                   std::string_view menu, unsigned highest);
+[[nodiscard]] bool chooseType(std::istream& in, std::ostream& out,
+                              std::optional<std::uint32_t> fixed,
+                              std::string_view menu, unsigned highest,
+                              unsigned& choice);
 
 // The exit status of a dialogue: 0 once everything written has reached
 // `out`, 1 if it could not be written.

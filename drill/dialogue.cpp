@@ -16,11 +16,13 @@ const std::string menu = numberedMenu(
 
 int runDrill(std::istream& in, std::ostream& out, std::uint64_t seed,
              const DrillSettings& settings) {
-  const std::optional<unsigned> choice =
-      chooseType(in, out, settings.session.type, menu, reactionTypes);
-  if (!choice) return exitStatus(out);
+  unsigned choice = 0;
+  if (!chooseType(in, out, settings.session.type, menu, reactionTypes,
+                  choice)) {
+    return exitStatus(out);
+  }
   out << drillHint << "\n\n";
-  DrillSession session(seed, *choice);
+  DrillSession session(seed, choice);
   const std::optional<std::uint32_t> count = settings.session.count;
   for (std::uint32_t asked = 0; !count || asked < *count; ++asked) {
     const DrillQuestion q = session.next();

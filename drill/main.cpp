@@ -18,14 +18,16 @@ using Row = Option<DrillSettings>;
 std::vector<Row> options() {
   std::vector<Row> rows = {
       {"formulas", 'f', "", "also show the balanced formula equations",
-       [](DrillSettings& s, std::string_view /*value*/) {
+       [](DrillSettings& s, std::string_view /*value*/,
+          std::string& /*error*/) {
          s.extras.formulas = true;
-         return OptionError();
+         return true;
        }},
       {"explain", 'e', "", "also say why, by the rules that decide it",
-       [](DrillSettings& s, std::string_view /*value*/) {
+       [](DrillSettings& s, std::string_view /*value*/,
+          std::string& /*error*/) {
          s.extras.reasons = true;
-         return OptionError();
+         return true;
        }},
   };
   for (Row& row : sessionOptions<DrillSettings>("questions")) {
@@ -42,10 +44,10 @@ constexpr ProgramInfo program = {
 
 int main(int argc, char** argv) {
   DrillSettings settings;
-  if (const std::optional<int> status =
-          parseOptions(program, options(), argumentsOf(argc, argv), settings,
-                       std::cout, std::cerr)) {
-    return *status;
+  int status = 0;
+  if (!parseOptions(program, options(), argumentsOf(argc, argv), settings,
+                    std::cout, std::cerr, status)) {
+    return status;
   }
   return runSession(
       program, settings.session,

@@ -1,5 +1,18 @@
 // Balancing: exact whole-number elimination on the matrix of an equation,
 // then the smallest set of coefficients, each at least 1.
+//
+// The method, in one pass. Each column of the matrix is a term and each
+// row an element or the charge, so the coefficients that balance are the
+// whole-number vectors the matrix maps to zero. Elimination (reduce) brings
+// the matrix to reduced row echelon form: every pivot column's coefficient
+// is then fixed by the free columns' ones (solvePivots). With one free
+// column, as in every reaction the drill poses, the smallest whole solution
+// is the free coefficient that makes every pivot whole (solveSingle). With
+// more, the free coefficients are tried in order of their sum, smallest
+// first (firstComposition, nextComposition), keeping the set whose whole
+// sum is least; the search stops once no larger free sum can beat it, since
+// each pivot adds at least 1 (searchSmallest). Numbers are kept below
+// `largest`, so no product overflows.
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>

@@ -75,7 +75,7 @@ enum class Balance {
 // "none" then means none with small free coefficients, and a search too
 // large to finish is "unsupported". Coefficients are written for unique and
 // for ambiguous (one of the candidates) only.
-Balance balance(Equation& e);
+[[nodiscard]] Balance balance(Equation& e);
 
 // Whether both sides of `e`, coefficients included, hold the same number of
 // atoms of every element and the same charge.

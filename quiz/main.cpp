@@ -17,11 +17,12 @@ namespace {
 std::vector<Option<QuizSettings>> options() {
   std::vector<Option<QuizSettings>> rows =
       sessionOptions<QuizSettings>("answers");
-  rows.push_back({"explain", 'e', "", "with --worksheet: say why in the key",
-                  [](QuizSettings& s, std::string_view /*value*/) {
-                    s.explain = true;
-                    return OptionError();
-                  }});
+  rows.push_back(
+      {"explain", 'e', "", "with --worksheet: say why in the key",
+       [](QuizSettings& s, std::string_view /*value*/, std::string& /*error*/) {
+         s.explain = true;
+         return true;
+       }});
   return rows;
 }
 
@@ -34,10 +35,10 @@ constexpr ProgramInfo program = {
 
 int main(int argc, char** argv) {
   QuizSettings settings;
-  if (const std::optional<int> status =
-          parseOptions(program, options(), argumentsOf(argc, argv), settings,
-                       std::cout, std::cerr)) {
-    return *status;
+  int status = 0;
+  if (!parseOptions(program, options(), argumentsOf(argc, argv), settings,
+                    std::cout, std::cerr, status)) {
+    return status;
   }
   // The quiz always says why after a wrong answer; only a key is asked.
   if (settings.explain && !settings.session.worksheet) {

@@ -50,11 +50,13 @@ Reply ask(std::istream& in, std::ostream& out, const QuizQuestion& q,
 
 int runQuiz(std::istream& in, std::ostream& out, std::uint64_t seed,
             const QuizSettings& settings) {
-  const std::optional<unsigned> choice =
-      chooseType(in, out, settings.session.type, menu, questionTypes);
-  if (!choice) return exitStatus(out);
+  unsigned choice = 0;
+  if (!chooseType(in, out, settings.session.type, menu, questionTypes,
+                  choice)) {
+    return exitStatus(out);
+  }
   out << quizHint << "\n\n";
-  QuizSession session(seed, *choice);
+  QuizSession session(seed, choice);
   const std::optional<std::uint32_t> count = settings.session.count;
   std::uint32_t answered = 0;
   std::uint32_t correct = 0;

@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "elements.h"
+#include "require.h"
 
 namespace {
 
@@ -48,7 +49,10 @@ State dissolvedUnlessInsoluble(const Ion& cation, const Ion& anion) {
 }
 
 FormulaEquations derive(Equation e) {
-  balance(e);
+  // Every reaction a type poses has one smallest set of coefficients; any
+  // other outcome would be a wrong answer, never shown.
+  require(balance(e) == Balance::unique,
+          "a reaction's own equation balances in one way");
   FormulaEquations all;
   if (splitsIntoIons(e)) {
     all.complete = completeIonic(e);

@@ -45,6 +45,7 @@ State dissolvedIfSoluble(const Ion& cation, const Ion& anion);
 State dissolvedUnlessInsoluble(const Ion& cation, const Ion& anion);
 
 // Balances `e` and writes its ionic equations if anything dissolves.
+// REQUIRES: `e` balances in one way, as every reaction a type poses does.
 FormulaEquations derive(Equation e);
 
 // "reactants -> no reaction", with no ionic equations.

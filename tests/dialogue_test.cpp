@@ -70,10 +70,11 @@ TEST(MenuChoice, ReadsTheLeadingNumberLikeAtoi) {
   for (const auto& [line, choice] : cases) {
     for (const char* end : {"\n", "", "\n9\n"}) {
       std::istringstream in(line + end);
-      const std::optional<unsigned> read = readChoice(in, 8);
+      unsigned read = 99;
       if (line.empty() && *end == '\0') {
-        EXPECT_FALSE(read) << "no line at all";
+        EXPECT_FALSE(readChoice(in, 8, read)) << "no line at all";
       } else {
+        EXPECT_TRUE(readChoice(in, 8, read));
         EXPECT_EQ(read, choice) << '"' << line << '"';
       }
     }
