@@ -1,10 +1,15 @@
-// The generator against its algorithm's published reference output.
+// The generator against its algorithm's published reference output, and
+// sessions that draw from it.
 #include "chance.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <string>
 #include <vector>
+
+#include "drill_session.h"
+#include "quiz_session.h"
 
 namespace {
 
@@ -26,6 +31,26 @@ TEST(Pcg32, SameSeedSameNumbers) {
   EXPECT_EQ(firstTen(18446744073709551615ULL),
             firstTen(18446744073709551615ULL));
   EXPECT_NE(firstTen(0), firstTen(1));
+}
+
+// The questions of seed 42, from a session made before main: before any
+// other code of the programs or the tests has run.
+std::vector<std::string> firstQuestions() {
+  DrillSession drill(42, 0);
+  QuizSession quiz(42, 0);
+  std::vector<std::string> asked;
+  for (int k = 0; k < 20; ++k) {
+    asked.push_back(drill.next().texts.question);
+    asked.push_back(quiz.next().line.text);
+  }
+  return asked;
+}
+const std::vector<std::string> askedBeforeMain = firstQuestions();
+
+TEST(Sessions, GiveTheQuestionsOfTheirSeedWhenEverMade) {
+  seedChance(7);
+  randomBelow(5);
+  EXPECT_EQ(firstQuestions(), askedBeforeMain);
 }
 
 }  // namespace
