@@ -9,6 +9,12 @@ std::vector<std::string_view> questionTypeMenu() {
   return names;
 }
 
+std::vector<std::string_view> quizOpenings() {
+  std::vector<std::string_view> openings = {randomOpening};
+  for (const QuizType& k : quizTypes) openings.push_back(k.opening);
+  return openings;
+}
+
 std::string promptFor(const QuizQuestion& q) {
   return q.line.text + "\n" + std::string(q.prompt) + " ";
 }

@@ -1,8 +1,8 @@
 // The types of quiz question, each in a file of its own that holds all of
 // it: what it draws, what it asks, the right answer and how a typed answer
 // is marked. The table at the end is the one place that lists them; the
-// dialogue, the worksheets and the browser page take the count and the
-// names from it.
+// dialogue, the worksheets and the browser page take the count, the names
+// and the page's openings from it.
 #ifndef REACTION_DRILL_QUIZ_QUIZ_TYPES_H_
 #define REACTION_DRILL_QUIZ_QUIZ_TYPES_H_
 
@@ -59,25 +59,40 @@ QuizQuestion drawNetIonicEquation();
 struct QuizType {
   std::string_view name;  // as the quiz's menu lists it
   QuizQuestion (*draw)();
+  std::string_view opening;  // what the page asks of a quiz of this type
 };
 
 // The types of question, numbered from 1 as the menu lists them.
 // clang-format off
 inline constexpr QuizType quizTypes[] = {
-    // menu name                      draw
-    {"ion formulas (with charge)",    drawIonFormula},
-    {"compound formulas",             drawCompoundFormula},
-    {"solubility of compounds",       drawSolubility},
-    {"formula equations",             drawFormulaEquation},
-    {"net ionic equations",           drawNetIonicEquation},
+    // menu name                    draw
+    //   opening
+    {"ion formulas (with charge)",  drawIonFormula,
+     "Write the formula of each ion, with its charge."},
+    {"compound formulas",           drawCompoundFormula,
+     "Write the formula of each compound, given its name."},
+    {"solubility of compounds",     drawSolubility,
+     "Say whether each compound dissolves in water: y for yes, n for no."},
+    {"formula equations",           drawFormulaEquation,
+     "Write the balanced formula equation of each reaction, given the reactants."},
+    {"net ionic equations",         drawNetIonicEquation,
+     "Write the net ionic equation of each reaction, given the reactants."},
 };
 // clang-format on
+
+// What the page asks of a quiz of random types.
+inline constexpr std::string_view randomOpening =
+    "Answer each question: a formula, y or n for whether a compound "
+    "dissolves, or an equation.";
 
 // The number of types; they are numbered 1 to questionTypes.
 inline constexpr unsigned questionTypes = std::size(quizTypes);
 
 // "random", then the name of every type, as the menu numbers them from 0.
 std::vector<std::string_view> questionTypeMenu();
+
+// The opening of each choice of the menu, numbered as it numbers them.
+std::vector<std::string_view> quizOpenings();
 
 // A fresh question of type `type`.
 // REQUIRES: 1 <= type <= questionTypes.
