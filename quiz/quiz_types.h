@@ -8,46 +8,34 @@
 
 #include <functional>
 #include <iterator>
-#include <ostream>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "answer_forms.h"
 #include "rich.h"
+#include "verdict.h"
 
-// Marks a typed answer: writes one verdict line to `out` and returns true
-// only for a fully right answer.
-using Marker = std::function<bool(std::string_view answer, std::ostream& out)>;
+// Marks a typed answer.
+using Marker = std::function<Verdict(std::string_view answer)>;
 
-// How a verdict counts: every marker starts its line with "Correct.",
-// "Close" or "Incorrect", and only a correct answer is right.
-enum class Verdict { right, close, wrong };
-Verdict verdictOf(bool right, std::string_view line);
-
-// What an answer is written as: it decides the room a worksheet leaves and
-// the keys the browser page offers.
-enum class AnswerForm { formula, yesNo, equation };
-
-// One question as the student meets it.
+// One question as the student meets it, built field by field by its type.
 struct QuizQuestion {
   Rich line;                // what is asked: "Ion: beryllium"
   std::string_view prompt;  // what the answer is asked for with: "Formula:"
   Rich answer;              // the right answer, as the verdicts name it
   Marker mark;
-  AnswerForm form = AnswerForm::formula;
-  unsigned type = 0;                      // numbered as the menu numbers them
-  std::vector<std::string> reasons = {};  // why the answer is right, if said
+  const AnswerForm* form = nullptr;  // a row of answerForms
+  unsigned type = 0;                 // numbered as the menu numbers them
+  std::vector<std::string> reasons;  // why the answer is right, if said
   // The steps a student may ask for one at a time, each a few lines.
-  std::vector<std::vector<std::string>> hints = {};
+  std::vector<std::vector<std::string>> hints;
 };
 
-// A verdict as a line of its own, for what shows it apart from the
-// dialogue: a platform's feedback, the browser page.
-struct MarkedAnswer {
-  std::string line;  // "Close; correct answer is Al2(SO4)3", no line break
-  Verdict verdict;
-};
-MarkedAnswer markAnswer(const QuizQuestion& q, std::string_view answer);
+// The verdict on `answer` to `q`.
+inline Verdict markAnswer(const QuizQuestion& q, std::string_view answer) {
+  return q.mark(answer);
+}
 
 // Each type draws a fresh question, defined in its own file.
 QuizQuestion drawIonFormula();
