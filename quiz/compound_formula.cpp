@@ -1,23 +1,22 @@
 // 2. The formula of a compound: "Compound: aluminium sulphate",
 // "Al2(SO4)3".
 #include "compound_question.h"
-#include "equation_html.h"
 #include "quiz_types.h"
 #include "typed_reader.h"
 
 namespace {
 
 QuizQuestion ask(const Ion& cation, const Ion& anion) {
-  const std::string formula = makeFormula(cation, anion);
-  return {richText(compoundLine(cation, anion)),
-          "Formula:",
-          {formula, htmlFormula(formula)},
-          [cation, anion](std::string_view answer, std::ostream& out) {
-            return getResponse(cation, anion, plainFormula(answer), out);
-          },
-          AnswerForm::formula,
-          0,
-          {formulaReason(cation, anion)}};
+  QuizQuestion q;
+  q.line = richText(compoundLine(cation, anion));
+  q.prompt = "Formula:";
+  q.answer = richFormula(cation, anion);
+  q.mark = [cation, anion](std::string_view answer) {
+    return markCompoundFormula(cation, anion, plainFormula(answer));
+  };
+  q.form = &answerForm("formula");
+  q.reasons = {formulaReason(cation, anion)};
+  return q;
 }
 
 }  // namespace

@@ -1,23 +1,17 @@
 #include "equation_marking.h"
 
 #include <algorithm>
-#include <numeric>
 
+#include "equation_html.h"
+#include "equation_slips.h"
 #include "equation_text.h"
-#include "ion.h"
 #include "typed_characters.h"
 #include "typed_reader.h"
 
 namespace {
 
-std::string nameOf(const Term& t) { return t.formula + chargeText(t.charge); }
-
-bool sameSpecies(const Term& right, const TypedTerm& typed) {
-  return right.charge == typed.charge &&
-         ucase(right.formula) == ucase(typed.formula);
-}
-
-using Problem = std::optional<std::string>;
+using What = Finding::What;
+using Problem = std::optional<Finding>;
 
 // A no reaction asked as a net ionic equation may be written in ions.
 bool inIons(const AskedEquation& asked) {
@@ -51,19 +45,24 @@ bool namesAny(const std::vector<Term>& species, const TypedTerm& typed) {
 
 Problem sideProblem(const std::vector<Term>& right,
                     const std::vector<TypedTerm>& typed, bool inIons,
-                    const char* side) {
+                    Side side) {
   for (const Term& r : right) {
     const std::vector<Term> species = standIns(r, inIons);
     if (std::none_of(typed.begin(), typed.end(), [&](const TypedTerm& t) {
           return namesAny(species, t);
         })) {
-      return nameOf(r) + " is missing on the " + side;
+      Finding f = found(What::missing, r);
+      f.side = side;
+      return f;
     }
   }
   const std::vector<Term> allowed = standInsOfAll(right, inIons);
   for (const TypedTerm& t : typed) {
     if (!namesAny(allowed, t)) {
-      return t.written + " should not be on the " + side;
+      Finding f = found(What::extra);
+      f.side = side;
+      f.typed = t.written;
+      return f;
     }
   }
   return std::nullopt;
@@ -71,12 +70,8 @@ Problem sideProblem(const std::vector<Term>& right,
 
 // Whether anything reacts is the first thing a student decides.
 Problem reactionProblem(const Equation& right, const TypedEquation& typed) {
-  if (right.noReaction && !typed.noReaction) {
-    return std::string("nothing reacts here");
-  }
-  if (!right.noReaction && typed.noReaction) {
-    return std::string("this reaction does take place");
-  }
+  if (right.noReaction && !typed.noReaction) return found(What::nothingReacts);
+  if (!right.noReaction && typed.noReaction) return found(What::doesReact);
   return std::nullopt;
 }
 
@@ -84,13 +79,13 @@ Problem speciesProblem(const AskedEquation& asked, const TypedEquation& typed) {
   const Equation& right = asked.right;
   const bool reactantsOnly = typed.noReaction && typed.left.empty();
   if (!reactantsOnly) {
-    if (Problem p =
-            sideProblem(right.reactants, typed.left, inIons(asked), "left")) {
+    if (Problem p = sideProblem(right.reactants, typed.left, inIons(asked),
+                                Side::left)) {
       return p;
     }
   }
   if (right.noReaction) return std::nullopt;
-  return sideProblem(right.products, typed.right, false, "right");
+  return sideProblem(right.products, typed.right, false, Side::right);
 }
 
 // The right terms with the coefficients as typed; a species typed twice
@@ -111,90 +106,13 @@ std::vector<Term> withTypedCoefficients(std::vector<Term> right,
   return right;
 }
 
-std::string signedNumber(std::int64_t n) {
-  return (n > 0 ? "+" : "") + std::to_string(n);
-}
-
 Problem balanceProblem(const Equation& written) {
   for (const Tally& t : tallies(written)) {
     if (t.left == t.right) continue;
-    if (t.element.empty()) {
-      return "the charge is not balanced (" + signedNumber(t.left) +
-             " on the left, " + signedNumber(t.right) + " on the right)";
-    }
-    return t.element + " is not balanced (" + std::to_string(t.left) +
-           " on the left, " + std::to_string(t.right) + " on the right)";
-  }
-  return std::nullopt;
-}
-
-Problem letterCaseProblem(const std::vector<Term>& right,
-                          const std::vector<TypedTerm>& typed) {
-  for (const TypedTerm& t : typed) {
-    for (const Term& r : right) {
-      if (sameSpecies(r, t) && r.formula != t.formula) {
-        return "check the letter case of " + t.formula;
-      }
-    }
-  }
-  return std::nullopt;
-}
-
-// Whether `typed` is right for `right`: its own state, or for the steam of
-// a combustion the liquid it condenses to.
-bool isRightState(const Term& right, State typed) {
-  return typed == right.state ||
-         (right.formula == "H2O" && right.state == State::gas &&
-          typed == State::liquid);
-}
-
-Problem stateProblem(const std::vector<Term>& right,
-                     const std::vector<TypedTerm>& typed) {
-  for (const TypedTerm& t : typed) {
-    for (const Term& r : right) {
-      if (sameSpecies(r, t) && t.state && !isRightState(r, *t.state)) {
-        return nameOf(r) + " is " + std::string(stateSymbol(r.state)) + " here";
-      }
-    }
-  }
-  return std::nullopt;
-}
-
-std::vector<std::int64_t> coefficientsOf(const Equation& e) {
-  std::vector<std::int64_t> all;
-  for (const auto* side : {&e.reactants, &e.products}) {
-    for (const Term& t : *side) all.push_back(t.coefficient);
-  }
-  return all;
-}
-
-Problem coefficientProblem(const Equation& right, const Equation& written) {
-  const std::vector<std::int64_t> r = coefficientsOf(right);
-  const std::vector<std::int64_t> w = coefficientsOf(written);
-  if (w == r) return std::nullopt;
-  const std::int64_t factor = std::accumulate(
-      w.begin(), w.end(), std::int64_t{0},
-      [](std::int64_t a, std::int64_t b) { return std::gcd(a, b); });
-  bool multiple = factor > 1;
-  for (std::size_t k = 0; multiple && k < r.size(); ++k) {
-    multiple = w[k] == factor * r[k];
-  }
-  if (multiple)
-    return "the coefficients can be divided by " + std::to_string(factor);
-  return std::string("balanced, but not the smallest set");
-}
-
-// `written` holds the coefficients as typed, summed over repeats.
-Problem repeatProblem(const std::vector<Term>& written,
-                      const std::vector<TypedTerm>& typed) {
-  for (const Term& w : written) {
-    const auto times =
-        std::count_if(typed.begin(), typed.end(),
-                      [&w](const TypedTerm& t) { return sameSpecies(w, t); });
-    if (times > 1) {
-      return "write " + nameOf(w) + " once, as " +
-             std::to_string(w.coefficient) + nameOf(w);
-    }
+    Finding f = found(t.element.empty() ? What::chargeUnbalanced
+                                        : What::elementUnbalanced);
+    f.count = t;
+    return f;
   }
   return std::nullopt;
 }
@@ -208,39 +126,14 @@ Problem dissolvingProblem(const std::vector<Term>& products,
       const bool ionic = r.charge != 0 || r.ions.has_value();
       if (!ionic || !sameSpecies(r, t) || !t.state) continue;
       if (r.state == State::solid && *t.state == State::aqueous) {
-        return nameOf(r) + " is (s) here: it precipitates";
+        return found(What::precipitates, r);
       }
       if (r.state == State::aqueous && *t.state == State::solid) {
-        return nameOf(r) + " is (aq) here: it dissolves";
+        return found(What::dissolves, r);
       }
     }
   }
   return std::nullopt;
-}
-
-Problem closeProblem(const Equation& right, const TypedEquation& typed,
-                     const Equation& written) {
-  for (const auto& [r, t] : {std::pair{&right.reactants, &typed.left},
-                             std::pair{&right.products, &typed.right}}) {
-    if (Problem p = letterCaseProblem(*r, *t)) return p;
-  }
-  if (!right.noReaction) {
-    for (const auto& [w, t] : {std::pair{&written.reactants, &typed.left},
-                               std::pair{&written.products, &typed.right}}) {
-      if (Problem p = repeatProblem(*w, *t)) return p;
-    }
-    if (Problem p = coefficientProblem(right, written)) return p;
-  }
-  for (const auto& [r, t] : {std::pair{&right.reactants, &typed.left},
-                             std::pair{&right.products, &typed.right}}) {
-    if (Problem p = stateProblem(*r, *t)) return p;
-  }
-  return std::nullopt;
-}
-
-bool verdict(std::ostream& out, std::string_view what, const Equation& right) {
-  out << what << "; correct answer is " << ascii(right) << '\n';
-  return false;
 }
 
 // The first problem that makes the answer wrong, with `written` set to the
@@ -258,28 +151,28 @@ Problem wrongProblem(const AskedEquation& asked, const TypedEquation& typed,
   return dissolvingProblem(right.products, typed.right);
 }
 
-}  // namespace
-
-bool markTypedEquation(const AskedEquation& asked, std::string_view answer,
-                       std::ostream& out) {
+// What is found in `answer`: the first problem that makes it wrong, else
+// the first slip that makes it close, else that it is correct.
+Finding findingOf(const AskedEquation& asked, std::string_view answer) {
   const Equation& right = asked.right;
   TypedEquation typed;
   std::size_t at = 0;
   if (!readTypedEquation(answer, typed, at)) {
-    return verdict(out,
-                   "Incorrect; cannot read \"" + quoteAround(answer, at) + "\"",
-                   right);
+    Finding f = found(What::unreadable);
+    f.typed = quoteAround(answer, at);
+    return f;
   }
   Equation written = right;
-  if (Problem p = wrongProblem(asked, typed, written)) {
-    return verdict(out, "Incorrect; " + *p, right);
-  }
+  if (Problem p = wrongProblem(asked, typed, written)) return *p;
   // What a typed side may name, for the slips: in ions too, where allowed.
   const Equation named{standInsOfAll(right.reactants, inIons(asked)),
                        right.products, right.noReaction};
-  if (Problem p = closeProblem(named, typed, written)) {
-    return verdict(out, "Close; " + *p, right);
-  }
-  out << "Correct.\n";
-  return true;
+  return slipIn(named, typed, written).value_or(found(What::correct));
+}
+
+}  // namespace
+
+Verdict markTypedEquation(const AskedEquation& asked, std::string_view answer) {
+  return judge(findingOf(asked, answer),
+               {ascii(asked.right), htmlEquation(asked.right)});
 }

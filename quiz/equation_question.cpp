@@ -38,19 +38,17 @@ std::string speciesOf(Equation e) {
 QuizQuestion askEquation(const Reaction& reaction, AskedEquation equation,
                          std::string_view prompt) {
   const QuestionTexts t = compose(reaction);
-  Rich answer{ascii(equation.right), htmlEquation(equation.right)};
-  std::vector<std::vector<std::string>> hints = {
+  QuizQuestion q;
+  q.line = reactantsLine(reaction);
+  q.prompt = prompt;
+  q.answer = {ascii(equation.right), htmlEquation(equation.right)};
+  q.hints = {
       {"(" + t.qtype + ")", "Products, including spectators:  " + t.products},
       {speciesOf(equation.right)}};
-  return {
-      reactantsLine(reaction),
-      prompt,
-      std::move(answer),
-      [right = std::move(equation)](std::string_view typed, std::ostream& out) {
-        return markTypedEquation(right, typed, out);
-      },
-      AnswerForm::equation,
-      0,
-      reasons(reaction),
-      std::move(hints)};
+  q.mark = [asked = std::move(equation)](std::string_view typed) {
+    return markTypedEquation(asked, typed);
+  };
+  q.form = &answerForm("equation");
+  q.reasons = reasons(reaction);
+  return q;
 }

@@ -1,6 +1,5 @@
 // 1. The formula of one ion, with its charge: "Ion: beryllium", "Be2+".
 #include "compound_question.h"
-#include "equation_html.h"
 #include "quiz_types.h"
 #include "typed_reader.h"
 
@@ -13,12 +12,15 @@ Ion draw() {
 }
 
 QuizQuestion ask(const Ion& i) {
-  return {richText("Ion: " + i.name),
-          "Formula:",
-          {i.makeFormula(), htmlFormula(i.formula, signedCharge(i))},
-          [i](std::string_view answer, std::ostream& out) {
-            return i.getResponse(plainFormula(answer), out);
-          }};
+  QuizQuestion q;
+  q.line = richText("Ion: " + i.name);
+  q.prompt = "Formula:";
+  q.answer = richFormula(i);
+  q.mark = [i](std::string_view answer) {
+    return markIonFormula(i, plainFormula(answer));
+  };
+  q.form = &answerForm("formula");
+  return q;
 }
 
 }  // namespace

@@ -69,7 +69,9 @@ int runQuiz(std::istream& in, std::ostream& out, std::uint64_t seed,
     if (reply == Reply::deadOutput) return 1;
     if (reply != Reply::answered) break;
     ++answered;
-    if (q.mark(answer, out)) {
+    const Verdict verdict = markAnswer(q, answer);
+    out << verdictText(verdict) << '\n';
+    if (verdict.grade == Grade::right) {
       ++correct;
       afterHint += hintsUsed > 0 ? 1 : 0;
     } else if (!q.reasons.empty()) {

@@ -1,10 +1,11 @@
 #include "quiz_sheet.h"
 
+#include <string>
 #include <utility>
 #include <vector>
 
-#include "ion.h"
 #include "quiz_session.h"
+#include "text.h"
 
 namespace {
 
@@ -15,11 +16,11 @@ constexpr std::string_view solubleStatement = "It dissolves in water.";
 // gives credit only to what the quiz calls right or close.
 SheetResponse response(const QuizQuestion& q, const std::string& answer,
                        const std::string& shownAs) {
-  MarkedAnswer marked = markAnswer(q, answer);
-  const unsigned percent = marked.verdict == Verdict::right   ? 100
-                           : marked.verdict == Verdict::close ? 50
-                                                              : 0;
-  return {shownAs, percent, std::move(marked.line)};
+  const Verdict v = markAnswer(q, answer);
+  const unsigned percent = v.grade == Grade::right   ? 100
+                           : v.grade == Grade::close ? 50
+                                                     : 0;
+  return {shownAs, percent, verdictText(v)};
 }
 
 // `formula` in every letter case: each letter as it is or in the other
@@ -40,29 +41,25 @@ std::vector<std::string> letterCases(const std::string& formula) {
   return cases;
 }
 
-// How a platform marks the question: formulas as typed, the right one
-// first; a solubility as true or false; an equation by the teacher.
-void markForPlatform(const QuizQuestion& q, SheetEntry& e) {
-  if (q.form == AnswerForm::formula) {
-    e.marking = SheetMarking::typedExactly;
-    for (const std::string& typed : letterCases(q.answer.text)) {
-      SheetResponse r = response(q, typed, typed);
-      if (r.percent > 0) e.responses.push_back(std::move(r));
-    }
-  } else if (q.form == AnswerForm::yesNo) {
-    e.marking = SheetMarking::trueOrFalse;
-    e.statement = richText(solubleStatement);
-    e.responses = {response(q, "y", "true"), response(q, "n", "false")};
+}  // namespace
+
+void bankTyped(const QuizQuestion& q, SheetEntry& e) {
+  e.marking = SheetMarking::typedExactly;
+  for (const std::string& typed : letterCases(q.answer.text)) {
+    SheetResponse r = response(q, typed, typed);
+    if (r.percent > 0) e.responses.push_back(std::move(r));
   }
 }
 
-// A line for a formula or a y or n, three for an equation, which may take
-// two in handwriting and a correction.
-unsigned linesFor(AnswerForm form) {
-  return form == AnswerForm::equation ? 3 : 1;
+void bankTrueOrFalse(const QuizQuestion& q, SheetEntry& e) {
+  e.marking = SheetMarking::trueOrFalse;
+  e.statement = richText(solubleStatement);
+  e.responses = {response(q, "y", "true"), response(q, "n", "false")};
 }
 
-}  // namespace
+void bankByTeacher(const QuizQuestion& /*q*/, SheetEntry& e) {
+  e.marking = SheetMarking::byTeacher;
+}
 
 std::string quizWorksheet(const SheetRequest& request, bool explain) {
   explain = explain || request.format->explains;
@@ -80,9 +77,8 @@ std::string quizWorksheet(const SheetRequest& request, bool explain) {
         key.push_back({richText(reason), 2});
       }
     }
-    SheetEntry entry{q.line, richText(q.prompt), std::move(key),
-                     linesFor(q.form)};
-    markForPlatform(q, entry);
+    SheetEntry entry{q.line, richText(q.prompt), std::move(key), q.form->lines};
+    q.form->bank(q, entry);
     sheet.entries.push_back(std::move(entry));
   }
   return request.format->write(sheet);

@@ -1,53 +1,41 @@
 // The types of quiz question, each in a file of its own that holds all of
 // it: what it draws, what it asks, the right answer and how a typed answer
 // is marked. The table at the end is the one place that lists them; the
-// dialogue, the worksheets and the browser page take the count and the
-// names from it.
+// dialogue, the worksheets and the browser page take the count, the names
+// and the page's openings from it.
 #ifndef REACTION_DRILL_QUIZ_QUIZ_TYPES_H_
 #define REACTION_DRILL_QUIZ_QUIZ_TYPES_H_
 
 #include <functional>
 #include <iterator>
-#include <ostream>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "answer_forms.h"
 #include "rich.h"
+#include "verdict.h"
 
-// Marks a typed answer: writes one verdict line to `out` and returns true
-// only for a fully right answer.
-using Marker = std::function<bool(std::string_view answer, std::ostream& out)>;
+// Marks a typed answer.
+using Marker = std::function<Verdict(std::string_view answer)>;
 
-// How a verdict counts: every marker starts its line with "Correct.",
-// "Close" or "Incorrect", and only a correct answer is right.
-enum class Verdict { right, close, wrong };
-Verdict verdictOf(bool right, std::string_view line);
-
-// What an answer is written as: it decides the room a worksheet leaves and
-// the keys the browser page offers.
-enum class AnswerForm { formula, yesNo, equation };
-
-// One question as the student meets it.
+// One question as the student meets it, built field by field by its type.
 struct QuizQuestion {
   Rich line;                // what is asked: "Ion: beryllium"
   std::string_view prompt;  // what the answer is asked for with: "Formula:"
   Rich answer;              // the right answer, as the verdicts name it
   Marker mark;
-  AnswerForm form = AnswerForm::formula;
-  unsigned type = 0;                      // numbered as the menu numbers them
-  std::vector<std::string> reasons = {};  // why the answer is right, if said
+  const AnswerForm* form = nullptr;  // a row of answerForms
+  unsigned type = 0;                 // numbered as the menu numbers them
+  std::vector<std::string> reasons;  // why the answer is right, if said
   // The steps a student may ask for one at a time, each a few lines.
-  std::vector<std::vector<std::string>> hints = {};
+  std::vector<std::vector<std::string>> hints;
 };
 
-// A verdict as a line of its own, for what shows it apart from the
-// dialogue: a platform's feedback, the browser page.
-struct MarkedAnswer {
-  std::string line;  // "Close; correct answer is Al2(SO4)3", no line break
-  Verdict verdict;
-};
-MarkedAnswer markAnswer(const QuizQuestion& q, std::string_view answer);
+// The verdict on `answer` to `q`.
+inline Verdict markAnswer(const QuizQuestion& q, std::string_view answer) {
+  return q.mark(answer);
+}
 
 // Each type draws a fresh question, defined in its own file.
 QuizQuestion drawIonFormula();
@@ -59,25 +47,40 @@ QuizQuestion drawNetIonicEquation();
 struct QuizType {
   std::string_view name;  // as the quiz's menu lists it
   QuizQuestion (*draw)();
+  std::string_view opening;  // what the page asks of a quiz of this type
 };
 
 // The types of question, numbered from 1 as the menu lists them.
 // clang-format off
 inline constexpr QuizType quizTypes[] = {
-    // menu name                      draw
-    {"ion formulas (with charge)",    drawIonFormula},
-    {"compound formulas",             drawCompoundFormula},
-    {"solubility of compounds",       drawSolubility},
-    {"formula equations",             drawFormulaEquation},
-    {"net ionic equations",           drawNetIonicEquation},
+    // menu name                    draw
+    //   opening
+    {"ion formulas (with charge)",  drawIonFormula,
+     "Write the formula of each ion, with its charge."},
+    {"compound formulas",           drawCompoundFormula,
+     "Write the formula of each compound, given its name."},
+    {"solubility of compounds",     drawSolubility,
+     "Say whether each compound dissolves in water: y for yes, n for no."},
+    {"formula equations",           drawFormulaEquation,
+     "Write the balanced formula equation of each reaction, given the reactants."},
+    {"net ionic equations",         drawNetIonicEquation,
+     "Write the net ionic equation of each reaction, given the reactants."},
 };
 // clang-format on
+
+// What the page asks of a quiz of random types.
+inline constexpr std::string_view randomOpening =
+    "Answer each question: a formula, y or n for whether a compound "
+    "dissolves, or an equation.";
 
 // The number of types; they are numbered 1 to questionTypes.
 inline constexpr unsigned questionTypes = std::size(quizTypes);
 
 // "random", then the name of every type, as the menu numbers them from 0.
 std::vector<std::string_view> questionTypeMenu();
+
+// The opening of each choice of the menu, numbered as it numbers them.
+std::vector<std::string_view> quizOpenings();
 
 // A fresh question of type `type`.
 // REQUIRES: 1 <= type <= questionTypes.

@@ -12,15 +12,16 @@ bool hasOneAnswer(const Ion& cation, const Ion& anion) {
 }
 
 QuizQuestion ask(const Ion& cation, const Ion& anion) {
-  return {richText(compoundLine(cation, anion)),
-          "Soluble? (y/n):",
-          richText(isSolubleWord(isSolubleChar(cation, anion))),
-          [cation, anion](std::string_view answer, std::ostream& out) {
-            return getSolResponse(cation, anion, answer, out);
-          },
-          AnswerForm::yesNo,
-          0,
-          {ruleSentence(*solubilityRule(cation, anion))}};
+  QuizQuestion q;
+  q.line = richText(compoundLine(cation, anion));
+  q.prompt = "Soluble? (y/n):";
+  q.answer = richText(isSolubleWord(isSolubleChar(cation, anion)));
+  q.mark = [cation, anion](std::string_view answer) {
+    return markSolubility(cation, anion, answer);
+  };
+  q.form = &answerForm("yesNo");
+  q.reasons = {ruleSentence(*solubilityRule(cation, anion))};
+  return q;
 }
 
 }  // namespace

@@ -75,32 +75,32 @@ TEST(Formula, UcaseFoldsOnlyAsciiLetters) {
 // --- Answer checking
 // -------------------------------------------------------------
 
-struct Verdict {
+struct Marked {
   bool right;
   std::string line;
 };
 
-Verdict ionAnswer(const std::string& name, const std::string& input) {
+Marked ionAnswer(const std::string& name, const std::string& input) {
   std::ostringstream out;
   const bool right = named(name).getResponse(input, out);
   return {right, out.str()};
 }
 
-Verdict compoundAnswer(const std::string& cation, const std::string& anion,
-                       const std::string& input) {
+Marked compoundAnswer(const std::string& cation, const std::string& anion,
+                      const std::string& input) {
   std::ostringstream out;
   const bool right = getResponse(named(cation), named(anion), input, out);
   return {right, out.str()};
 }
 
-Verdict solubilityAnswer(const std::string& cation, const std::string& anion,
-                         const std::string& input) {
+Marked solubilityAnswer(const std::string& cation, const std::string& anion,
+                        const std::string& input) {
   std::ostringstream out;
   const bool right = getSolResponse(named(cation), named(anion), input, out);
   return {right, out.str()};
 }
 
-void expectVerdict(const Verdict& actual, bool right, const std::string& line) {
+void expectVerdict(const Marked& actual, bool right, const std::string& line) {
   EXPECT_EQ(actual.right, right) << line;
   EXPECT_EQ(actual.line, line);
 }

@@ -37,6 +37,14 @@ std::string inUnicode(const std::string& formula) {
                                    : text + "^{" + formula.substr(sign) + "}";
 }
 
+// Marks `typed` to `q` with its verdict's line written to `out`, as the
+// dialogue writes it; whether it is right.
+bool mark(const QuizQuestion& q, const std::string& typed, std::ostream& out) {
+  const Verdict v = markAnswer(q, typed);
+  out << verdictText(v) << '\n';
+  return v.grade == Grade::right;
+}
+
 // Every kind marks its own right answer right (for a solubility, its first
 // letter as y or n; for a formula, also between blanks and in Unicode), and
 // a wrong one wrong with the right answer named. A net ionic question asks
@@ -51,12 +59,12 @@ TEST(Questions, EveryKindMarksItsOwnAnswer) {
                                 : right[0] == 's'             ? "y"
                                                               : "n";
       std::ostringstream verdicts;
-      ASSERT_TRUE(q.mark(typed, verdicts)) << q.line.text << ": " << typed;
-      ASSERT_FALSE(q.mark("x", verdicts));
+      ASSERT_TRUE(mark(q, typed, verdicts)) << q.line.text << ": " << typed;
+      ASSERT_FALSE(mark(q, "x", verdicts));
       ASSERT_EQ(verdicts.str().substr(0, 10), "Correct.\nI") << q.line.text;
       ASSERT_NE(verdicts.str().find(right), std::string::npos) << q.line.text;
       if (q.prompt == "Formula:") {
-        ASSERT_TRUE(q.mark(" " + inUnicode(right) + " ", verdicts)) << right;
+        ASSERT_TRUE(mark(q, " " + inUnicode(right) + " ", verdicts)) << right;
       }
       // Where nothing dissolves into ions there is no net ionic equation.
       if (type == 5 && q.prompt == "Equation:") {

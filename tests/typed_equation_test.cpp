@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -17,22 +16,21 @@
 
 namespace {
 
-struct Verdict {
+struct Expected {
   std::string answer;
   std::string verdict;  // up to "; correct answer is"
 };
 
 void expectVerdicts(const AskedEquation& asked,
-                    const std::vector<Verdict>& table) {
-  for (const Verdict& v : table) {
-    std::ostringstream out;
-    EXPECT_EQ(markTypedEquation(asked, v.answer, out), v.verdict == "Correct.")
+                    const std::vector<Expected>& table) {
+  for (const Expected& v : table) {
+    const Verdict marked = markTypedEquation(asked, v.answer);
+    EXPECT_EQ(marked.grade == Grade::right, v.verdict == "Correct.")
         << v.answer;
-    const std::string tail =
-        v.verdict == "Correct."
-            ? "\n"
-            : "; correct answer is " + ascii(asked.right) + "\n";
-    EXPECT_EQ(out.str(), v.verdict + tail) << v.answer;
+    const std::string tail = v.verdict == "Correct."
+                                 ? ""
+                                 : "; correct answer is " + ascii(asked.right);
+    EXPECT_EQ(verdictText(marked), v.verdict + tail) << v.answer;
   }
 }
 
@@ -99,6 +97,12 @@ TEST(TypedEquation, NamesWhatIsWrong) {
        {"Ag+(s) + Cl- -> AgCl(ppt)", "Close; Ag+ is (aq) here"}});
   expectVerdicts(asFormula(silver), {{"AgNO3 + NaCl -> AgCl(aq) + NaNO3",
                                       "Close; AgCl is (s) here"}});
+  const FormulaEquations copper = formulaEquations(Reaction{
+      7, {{named("copper(II)"), named("silver"), named("nitrate")}, {}}});
+  expectVerdicts(asNetIonic(copper),
+                 {{"Cu + Ag+ -> Cu2+ + Ag",
+                   "Incorrect; the charge is not balanced (+1 on the left, "
+                   "+2 on the right)"}});
   const FormulaEquations carbonic = formulaEquations(Reaction{
       2, {{named("carbonate"), named("zinc"), named("carbonate")}, {}}});
   expectVerdicts(asFormula(carbonic),
@@ -182,16 +186,15 @@ TEST(TypedEquation, RightAnswersOfManyQuestions) {
     if (ionic && right.noReaction)
       typings.push_back(ascii(completeIonic(right)));
     for (const std::string& typed : typings) {
-      std::ostringstream out;
-      ASSERT_TRUE(markTypedEquation(asked, typed, out)) << typed << "\n"
-                                                        << out.str();
+      const Verdict v = markTypedEquation(asked, typed);
+      ASSERT_EQ(v.grade, Grade::right) << typed << "\n" << verdictText(v);
     }
     if (right.noReaction) continue;
-    std::ostringstream out;
-    markTypedEquation(asked, retyped(right, false, 2), out);
-    ASSERT_EQ(out.str().substr(0, 44),
+    const std::string close =
+        verdictText(markTypedEquation(asked, retyped(right, false, 2)));
+    ASSERT_EQ(close.substr(0, 44),
               "Close; the coefficients can be divided by 2;")
-        << out.str();
+        << close;
   }
 }
 

@@ -23,7 +23,7 @@
     for (const program of ['drill', 'quiz']) $(program).hidden = program !== state.program;
     document.querySelector('input[value="' + state.program + '"]').checked = true;
     $(state.program + '-type').value = String(state.type);
-    $('quiz-intro').textContent = Words.quizOpening[state.type] ?? Words.quizOpening[0];
+    $('quiz-intro').textContent = state.texts.quizOpenings[state.type] ?? state.texts.quizOpenings[0];
     $('link').href = Session.address();
     $('seed').textContent = state.seed;
     $('session').hidden = false;

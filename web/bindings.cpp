@@ -48,11 +48,13 @@ val typingNoteList() {
   return list;
 }
 
-// The words the page shares with the console programs, and its limits.
+// The words the page takes from the core: those it shares with the console
+// programs and the quiz's openings; and its limits.
 val texts() {
   val out = val::object();
   out.set("drillIntro", std::string(drillIntro));
   out.set("menuQuestion", std::string(menuQuestion));
+  out.set("quizOpenings", namesOf(quizOpenings()));
   out.set("typingNotes", typingNoteList());
   out.set("maxSheetQuestions", maxSheetQuestions);
   out.set("maxCount", std::numeric_limits<std::uint32_t>::max());

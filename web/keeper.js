@@ -17,8 +17,8 @@ const Keeper = (() => {
   const isCount = (n, max) => Number.isInteger(n) && n >= 0 && n <= max;
 
   function validTally(tally) {
-    return tally !== null && typeof tally === 'object' && Object.entries(tally).every(([kind, counts]) =>
-      /^[1-9]\d?$/.test(kind) && Array.isArray(counts) && counts.length === 3 &&
+    return tally !== null && typeof tally === 'object' && Object.entries(tally).every(([type, counts]) =>
+      /^[1-9]\d?$/.test(type) && Array.isArray(counts) && counts.length === 3 &&
       counts.every((n) => isCount(n, maxNumber)));
   }
 
@@ -97,13 +97,13 @@ const Keeper = (() => {
     save();
   }
 
-  const verdictColumn = { right: 0, close: 1, wrong: 2 };
+  const gradeColumn = { right: 0, close: 1, wrong: 2 };
 
-  function answered(kind, verdict, typed, afterHint) {
+  function answered(type, grade, typed, afterHint) {
     if (afterHint) record.afterHint = (record.afterHint ?? 0) + 1;
-    const counts = record.tally[kind] ?? [0, 0, 0];
-    counts[verdictColumn[verdict]] += 1;
-    record.tally[kind] = counts;
+    const counts = record.tally[type] ?? [0, 0, 0];
+    counts[gradeColumn[grade]] += 1;
+    record.tally[type] = counts;
     record.recent.push(typed.slice(0, maxAnswer));
     if (record.recent.length > maxRecent) record.recent.shift();
     save();

@@ -59,7 +59,8 @@ class PageQuiz {
   }
 
   // The next question: its line in both forms, the prompt, what the
-  // answer is written as and the question's type.
+  // answer is written as with the keys that fit it, and the question's
+  // type.
   emscripten::val next() {
     asked_ = session_.next();
     hintsUsed_ = 0;
@@ -68,8 +69,10 @@ class PageQuiz {
     out.set("question", asked_.line.text);
     out.set("html", asked_.line.html);
     out.set("prompt", std::string(asked_.prompt));
-    out.set("form", std::string(formName(asked_.form)));
-    out.set("kind", asked_.type);
+    out.set("form", std::string(asked_.form->name));
+    out.set("typingKeys", asked_.form->typingKeys);
+    out.set("equationKeys", asked_.form->equationKeys);
+    out.set("type", asked_.type);
     return out;
   }
 
@@ -85,11 +88,11 @@ class PageQuiz {
       out.set("hint", hint());
       return out;
     }
-    const MarkedAnswer marked = markAnswer(asked_, answer);
-    const bool right = marked.verdict == Verdict::right;
-    out.set("kind", std::string(verdictName(marked.verdict)));
-    out.set("verdict", marked.line);
-    out.set("html", verdictHtml(marked.line));
+    const Verdict verdict = markAnswer(asked_, answer);
+    const bool right = verdict.grade == Grade::right;
+    out.set("grade", std::string(gradeName(verdict.grade)));
+    out.set("verdict", verdictText(verdict));
+    out.set("html", verdictHtml(verdict));
     out.set("afterHint", right && hintsUsed_ > 0);
     out.set("reasons",
             right ? emscripten::val::array() : textsOf(asked_.reasons));
@@ -108,28 +111,9 @@ class PageQuiz {
   }
 
  private:
-  // The names the page knows the forms and verdicts by, in the order of
-  // their enums.
-  static std::string_view formName(AnswerForm form) {
-    constexpr std::string_view names[] = {"formula", "yesNo", "equation"};
-    return names[static_cast<std::size_t>(form)];
-  }
-
-  static std::string_view verdictName(Verdict v) {
-    constexpr std::string_view names[] = {"right", "close", "wrong"};
-    return names[static_cast<std::size_t>(v)];
-  }
-
-  // Every verdict but "Correct." ends with the right answer: that end in
-  // its HTML form, with the formulas' accessible names.
-  std::string verdictHtml(const std::string& text) const {
-    const std::string& right = asked_.answer.text;
-    const bool endsWithAnswer =
-        text.size() >= right.size() &&
-        text.compare(text.size() - right.size(), right.size(), right) == 0;
-    if (!endsWithAnswer) return escapeHtml(text);
-    return escapeHtml(text.substr(0, text.size() - right.size())) +
-           asked_.answer.html;
+  // The names the page knows the grades by.
+  static std::string_view gradeName(Grade g) {
+    return g == Grade::right ? "right" : g == Grade::close ? "close" : "wrong";
   }
 
   QuizSession session_;

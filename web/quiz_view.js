@@ -32,7 +32,7 @@ const QuizView = (() => {
     $('quiz-prompt').textContent = question.prompt;
     $('answer').value = '';
     $('quiz-hint-button').hidden = !question.hints;
-    Typing.fit(question.form);
+    Typing.fit(question);
   }
 
   function hint() {
@@ -55,7 +55,7 @@ const QuizView = (() => {
     item.value = n;
     const answer = paragraph('a', '');
     answer.textContent = Words.typedAs(question.prompt, typed);
-    item.append(paragraph('q', question.html), answer, paragraph('v ' + result.kind, result.html));
+    item.append(paragraph('q', question.html), answer, paragraph('v ' + result.grade, result.html));
     const list = $('history');
     list.prepend(item);
     if (list.children.length > Keeper.maxRecent) list.lastElementChild.remove();
@@ -70,7 +70,7 @@ const QuizView = (() => {
   function settle(n, question, typed, result) {
     $('verdict-of').textContent = Words.answerTo(n);
     $('verdict').innerHTML = result.html;
-    $('verdict-line').className = result.kind;
+    $('verdict-line').className = result.grade;
     $('verdict-line').hidden = false;
     remember(n, question, typed, result);
     showScore();
@@ -99,7 +99,7 @@ const QuizView = (() => {
       $('answer').value = '';
       return help(Words.hint, result.hint);
     }
-    Keeper.answered(asked.kind, result.kind, typed, result.afterHint);
+    Keeper.answered(asked.type, result.grade, typed, result.afterHint);
     reasons = result.reasons;
     $('quiz-why').hidden = reasons.length === 0;
     $('quiz-help').replaceChildren();

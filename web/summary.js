@@ -19,7 +19,7 @@ const Summary = (() => {
     const totals = Keeper.totals(kept);
     const names = Session.typeNames('quiz');
     const rows = Object.keys(kept.tally).map(Number).sort((a, b) => a - b)
-      .map((kind) => row(names[kind], kept.tally[kind]));
+      .map((type) => row(names[type], kept.tally[type]));
     if (rows.length > 1) rows.push(row(Words.allTypes, [totals.right, totals.close, totals.wrong]));
     $('summary-table').tBodies[0].replaceChildren(...rows);
     $('summary-table').hidden = !totals.answered;

@@ -31,12 +31,13 @@ const Typing = (() => {
     }
   }
 
-  // The keys and the note that fit an answer written as `form`: none for y
-  // or n, and the arrow and the states for equations only.
-  function fit(form) {
-    $('keys').hidden = form === 'yesNo';
-    $('howto').hidden = form === 'yesNo';
-    for (const key of $('keys').children) key.hidden = key.dataset.for === 'equation' && form !== 'equation';
+  // The keys and the note that fit `question`'s answer, as the core's
+  // flags for its form say: the typing keys and the note, and among the
+  // keys those for equations.
+  function fit(question) {
+    $('keys').hidden = !question.typingKeys;
+    $('howto').hidden = !question.typingKeys;
+    for (const key of $('keys').children) key.hidden = key.dataset.for === 'equation' && !question.equationKeys;
   }
 
   return { wire, fill, fit };

@@ -19,15 +19,6 @@ const Words = (() => {
       keyboard: 'Type each answer and press Enter. End the quiz shows how you did.',
       touch: 'Type each answer and tap Mark. End the quiz shows how you did.',
     },
-    // The quiz's opening line for each choice of the menu, 0 for random.
-    quizOpening: [
-      'Answer each question: a formula, y or n for whether a compound dissolves, or an equation.',
-      'Write the formula of each ion, with its charge.',
-      'Write the formula of each compound, given its name.',
-      'Say whether each compound dissolves in water: y for yes, n for no.',
-      'Write the balanced formula equation of each reaction, given the reactants.',
-      'Write the net ionic equation of each reaction, given the reactants.',
-    ],
     programs: { drill: 'Reaction drill', quiz: 'Formula quiz' },
     formulasShown: (shown) => (shown ? 'formula equations shown' : 'no formula equations'),
     question: (n, count) => 'Question ' + n + (count ? ' of ' + count : '') + ':',
