@@ -9,15 +9,15 @@
 namespace {
 
 // Hands `line` each answer line as its indent, a fixed prefix, one of the
-// four texts and a fixed suffix. `Texts` holds the four as plain text, or
-// as rich text; the prefixes and suffixes hold nothing that HTML would
-// change, so each serves both forms.
-template <typename Texts, typename Line>
-void forEachAnswerLine(const Texts& t, Line line) {
-  line(0, "(", t.qtype, ")");
-  line(0, "Products, including spectators:  ", t.products, "");
-  line(0, "Answer, ionic:", decltype(t.qtype){}, "");  // a heading alone
-  line(2, "", t.ionic, "");
+// texts and a fixed suffix. `Text` is plain or rich text; the prefixes and
+// suffixes hold nothing that HTML would change, so each serves both forms.
+template <typename Text, typename Line>
+void forEachAnswerLine(const Text& qtype, const Text& products,
+                       const Text& ionic, Line line) {
+  line(0, "(", qtype, ")");
+  line(0, "Products, including spectators:  ", products, "");
+  line(0, "Answer, ionic:", Text{}, "");  // a heading alone
+  line(2, "", ionic, "");
 }
 
 // Hands `line` each heading and its equation.
@@ -71,12 +71,13 @@ std::string joined(std::string_view a, std::string_view b, std::string_view c) {
 Revealed reveal(const DrillQuestion& q, Extras extras) {
   RichTexts rich = richTexts(q);
   Revealed shown{std::move(rich.question), {}, {}, {}};
-  forEachAnswerLine(rich, [&](int indent, std::string_view prefix,
-                              const Rich& text, std::string_view end) {
-    shown.answer.push_back(
-        {{joined(prefix, text.text, end), joined(prefix, text.html, end)},
-         indent});
-  });
+  forEachAnswerLine(rich.qtype, rich.products, rich.ionic,
+                    [&](int indent, std::string_view prefix, const Rich& text,
+                        std::string_view end) {
+                      shown.answer.push_back({{joined(prefix, text.text, end),
+                                               joined(prefix, text.html, end)},
+                                              indent});
+                    });
   if (extras.formulas) {
     forEachEquation(formulaEquations(q.reaction), [&](std::string_view heading,
                                                       const Equation& e) {
@@ -95,14 +96,15 @@ Revealed reveal(const DrillQuestion& q, Extras extras) {
 std::string revealedText(const DrillQuestion& q, Extras extras) {
   std::string text;
   text.reserve(extras.formulas || extras.reasons ? 768 : 256);
-  forEachAnswerLine(q.texts, [&](int indent, std::string_view prefix,
-                                 std::string_view line, std::string_view end) {
-    text.append(static_cast<std::size_t>(indent), ' ');
-    text += prefix;
-    text += line;
-    text += end;
-    text += '\n';
-  });
+  forEachAnswerLine(q.texts.qtype, q.texts.products, q.texts.ionic,
+                    [&](int indent, std::string_view prefix,
+                        std::string_view line, std::string_view end) {
+                      text.append(static_cast<std::size_t>(indent), ' ');
+                      text += prefix;
+                      text += line;
+                      text += end;
+                      text += '\n';
+                    });
   if (extras.formulas) {
     forEachEquation(formulaEquations(q.reaction),
                     [&](std::string_view heading, const Equation& e) {
