@@ -7,7 +7,6 @@
 
 #include <cstdint>
 #include <limits>
-#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -31,8 +30,8 @@ namespace {
 // The seed as the console writes it ("42" for "042"), or an empty text for
 // one that is no seed.
 std::string canonicalSeed(const std::string& text) {
-  const std::optional<std::uint64_t> seed = parseSeed(text);
-  return seed ? std::to_string(*seed) : std::string();
+  std::uint64_t seed = 0;
+  return parseSeed(text, seed) ? std::to_string(seed) : std::string();
 }
 
 std::string freshSeedText() { return std::to_string(freshSeed()); }
@@ -66,21 +65,21 @@ val texts() {
 // the page was opened at.
 constexpr std::size_t maxPage = 2048;
 
-std::optional<SheetRequest> requestOf(const std::string& seedText,
-                                      unsigned choice, unsigned types,
-                                      std::uint32_t count,
-                                      const std::string& parts,
-                                      const std::string& page) {
-  const std::optional<std::uint64_t> seed = parseSeed(seedText);
+// Fills `request` with a worksheet's seed, type, count, parts and page;
+// false for a bad one.
+bool requestOf(const std::string& seedText, unsigned choice, unsigned types,
+               std::uint32_t count, const std::string& parts,
+               const std::string& page, SheetRequest& request) {
+  std::uint64_t seed = 0;
   const SheetPartName* only = findParts(parts);
-  if (!seed || choice > types || count == 0 || count > maxSheetQuestions ||
-      (!parts.empty() && only == nullptr) || page.size() > maxPage) {
-    return std::nullopt;
+  if (!parseSeed(seedText, seed) || choice > types || count == 0 ||
+      count > maxSheetQuestions || (!parts.empty() && only == nullptr) ||
+      page.size() > maxPage) {
+    return false;
   }
-  SheetRequest request{
-      *seed, choice, count, SheetParts::both, findFormat("html"), page};
+  request = {seed, choice, count, SheetParts::both, findFormat("html"), page};
   if (only != nullptr) request.parts = only->parts;
-  return request;
+  return true;
 }
 
 // The HTML worksheets, as `--worksheet --format html` writes them, with
@@ -89,17 +88,21 @@ std::optional<SheetRequest> requestOf(const std::string& seedText,
 std::string drillSheet(const std::string& seed, unsigned choice,
                        std::uint32_t count, bool formulas,
                        const std::string& parts, const std::string& page) {
-  const std::optional<SheetRequest> request =
-      requestOf(seed, choice, reactionTypes, count, parts, page);
-  return request ? drillWorksheet(*request, {formulas, false}) : std::string();
+  SheetRequest request;
+  if (!requestOf(seed, choice, reactionTypes, count, parts, page, request)) {
+    return {};
+  }
+  return drillWorksheet(request, {formulas, false});
 }
 
 std::string quizSheet(const std::string& seed, unsigned choice,
                       std::uint32_t count, const std::string& parts,
                       const std::string& page) {
-  const std::optional<SheetRequest> request =
-      requestOf(seed, choice, questionTypes, count, parts, page);
-  return request ? quizWorksheet(*request) : std::string();
+  SheetRequest request;
+  if (!requestOf(seed, choice, questionTypes, count, parts, page, request)) {
+    return {};
+  }
+  return quizWorksheet(request);
 }
 
 // The page's address at a session, as worksheets write it; empty for a bad
@@ -107,12 +110,12 @@ std::string quizSheet(const std::string& seed, unsigned choice,
 std::string address(const std::string& page, const std::string& program,
                     const std::string& seedText, unsigned type,
                     std::uint32_t count) {
-  const std::optional<std::uint64_t> seed = parseSeed(seedText);
-  if (!seed || (program != "drill" && program != "quiz") ||
+  std::uint64_t seed = 0;
+  if (!parseSeed(seedText, seed) || (program != "drill" && program != "quiz") ||
       page.size() > maxPage) {
     return {};
   }
-  return pageAddress(page, program, *seed, type, count);
+  return pageAddress(page, program, seed, type, count);
 }
 
 // Asks and marks a question of every type once, so that the browser

@@ -14,15 +14,23 @@
 #include "drill_session.h"
 #include "page_values.h"
 #include "quiz_session.h"
+#include "require.h"
 #include "reveal.h"
 #include "rich.h"
+
+// The seed of `text`. REQUIRES: a seed canonicalSeed takes.
+inline std::uint64_t seedOf(const std::string& text) {
+  std::uint64_t seed = 0;
+  require(parseSeed(text, seed), "the page asks only for sessions of a seed");
+  return seed;
+}
 
 // The drill session of one seed and type, for the page to hold.
 // REQUIRES: a seed canonicalSeed takes, and a type from 0 to reactionTypes.
 class PageDrill {
  public:
   PageDrill(const std::string& seed, unsigned type)
-      : session_(parseSeed(seed).value_or(0), type) {}
+      : session_(seedOf(seed), type) {}
 
   // Passes over the next `count` questions, as a kept session resumes.
   void skip(std::uint32_t count) {
@@ -51,7 +59,7 @@ class PageDrill {
 class PageQuiz {
  public:
   PageQuiz(const std::string& seed, unsigned type)
-      : session_(parseSeed(seed).value_or(0), type) {}
+      : session_(seedOf(seed), type) {}
 
   // Passes over the next `count` questions, as a kept session resumes.
   void skip(std::uint32_t count) {

@@ -6,8 +6,8 @@
 
 using emscripten::val;
 
-std::optional<std::uint64_t> parseSeed(const std::string& text) {
-  return decimal(text, std::numeric_limits<std::uint64_t>::max());
+bool parseSeed(const std::string& text, std::uint64_t& seed) {
+  return decimal(text, std::numeric_limits<std::uint64_t>::max(), seed);
 }
 
 val namesOf(const std::vector<std::string_view>& names) {

@@ -6,16 +6,15 @@
 #include <emscripten/val.h>
 
 #include <cstdint>
-#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "sheet.h"
 
-// Decimal digits only, as the command line takes them; nothing for
-// anything else, an empty text or a number beyond 64 bits.
-std::optional<std::uint64_t> parseSeed(const std::string& text);
+// Reads `text` into `seed`: decimal digits only, as the command line takes
+// them; false for anything else, an empty text or a number beyond 64 bits.
+[[nodiscard]] bool parseSeed(const std::string& text, std::uint64_t& seed);
 
 emscripten::val namesOf(const std::vector<std::string_view>& names);
 emscripten::val textsOf(const std::vector<std::string>& texts);
