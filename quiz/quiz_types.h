@@ -1,8 +1,9 @@
 // The types of quiz question, each in a file of its own that holds all of
 // it: what it draws, what it asks, the right answer and how a typed answer
-// is marked. The table at the end is the one place that lists them; the
-// dialogue, the worksheets and the browser page take the count and the
-// names from it.
+// is marked, and its entry in the manual. The table at the end is the one
+// place that lists them; the dialogue, the worksheets, the browser page, the
+// manual pages and the scripts (through session_ranges) take the count and
+// the names from it.
 #ifndef REACTION_DRILL_QUIZ_QUIZ_TYPES_H_
 #define REACTION_DRILL_QUIZ_QUIZ_TYPES_H_
 
@@ -56,20 +57,30 @@ QuizQuestion drawSolubility();
 QuizQuestion drawFormulaEquation();
 QuizQuestion drawNetIonicEquation();
 
+// Each type's entry in the manual page, beside its draw: a short name, a
+// colon, then what is asked, in sentences; `words` in backquotes are set in
+// bold.
+extern const char ionFormulaSummary[];
+extern const char compoundFormulaSummary[];
+extern const char solubilitySummary[];
+extern const char formulaEquationSummary[];
+extern const char netIonicEquationSummary[];
+
 struct QuizType {
   std::string_view name;  // as the quiz's menu lists it
   QuizQuestion (*draw)();
+  const char* summary;
 };
 
 // The types of question, numbered from 1 as the menu lists them.
 // clang-format off
 inline constexpr QuizType quizTypes[] = {
-    // menu name                      draw
-    {"ion formulas (with charge)",    drawIonFormula},
-    {"compound formulas",             drawCompoundFormula},
-    {"solubility of compounds",       drawSolubility},
-    {"formula equations",             drawFormulaEquation},
-    {"net ionic equations",           drawNetIonicEquation},
+    // menu name                      draw                  summary
+    {"ion formulas (with charge)",    drawIonFormula,       ionFormulaSummary},
+    {"compound formulas",             drawCompoundFormula,  compoundFormulaSummary},
+    {"solubility of compounds",       drawSolubility,       solubilitySummary},
+    {"formula equations",             drawFormulaEquation,  formulaEquationSummary},
+    {"net ionic equations",           drawNetIonicEquation, netIonicEquationSummary},
 };
 // clang-format on
 
