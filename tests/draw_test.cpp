@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "catalogue.h"
 #include "elements.h"
 #include "question.h"
 #include "reaction_types.h"
@@ -18,11 +19,11 @@ constexpr int draws = 4000;
 
 using Names = std::set<std::string>;
 
-std::vector<Reaction> drawMany(unsigned type) {
+std::vector<Reaction> drawMany(const ReactionType& type) {
   seedChance(2024);
   std::vector<Reaction> all;
   all.reserve(draws);
-  for (int k = 0; k < draws; ++k) all.push_back(drawReaction(type));
+  for (int k = 0; k < draws; ++k) all.push_back(drawReaction(numberOf(type)));
   return all;
 }
 
@@ -56,36 +57,35 @@ TEST(Draw, EachTypeDrawsWhatItsRulesAllow) {
   freeMetals.insert({"barium", "manganese", "cobalt", "nickel", "cadmium",
                      "chromium", "beryllium"});
   const struct {
-    unsigned type;
+    const ReactionType* type;
     std::vector<Names> roles;  // the names each position takes
     std::size_t cations;       // how many where a role is empty: copper(III)
                                // never, carbonates never of a 3+ ion
   } rules[] = {
-      {1, {acids, {}, {"hydroxide", "oxide"}}, 24},
-      {2,
+      {&acidBase, {acids, {}, {"hydroxide", "oxide"}}, 24},
+      {&acidCarbonate,
        {without(acids, {"carbonate"}), {}, {"carbonate", "bicarbonate"}},
        20},
-      {3, {without(acids, {"nitrate"}), rankedMetals}, 0},
-      {4,
+      {&acidMetal, {without(acids, {"nitrate"}), rankedMetals}, 0},
+      {&waterMetal,
        {{"potassium", "sodium", "lithium", "magnesium", "aluminium", "zinc"}},
        0},
-      {5,
+      {&metalNonmetal,
        {freeMetals,
         {"iodide", "bromide", "nitride", "oxide", "fluoride", "phosphide",
          "sulfide", "chloride"}},
        0},
-      {6, {{}, anions, {}, anions}, 24},
-      {7,
+      {&precipitation, {{}, anions, {}, anions}, 24},
+      {&displacement,
        {without(rankedMetals, {"potassium", "sodium", "lithium"}), rankedMetals,
         anions},
        0},
   };
   for (const auto& rule : rules) {
     std::set<std::string> allowed;
-    reactionType(rule.type).everyDraw(
-        [&](const Reactants& r) { allowed.insert(key(r)); });
+    rule.type->everyDraw([&](const Reactants& r) { allowed.insert(key(r)); });
     std::vector<Names> seen(rule.roles.size());
-    for (const Reaction& r : drawMany(rule.type)) {
+    for (const Reaction& r : drawMany(*rule.type)) {
       ASSERT_EQ(allowed.count(key(r.reactants)), 1U) << key(r.reactants);
       for (std::size_t k = 0; k < seen.size(); ++k) {
         seen[k].insert(r.reactants.ions[k].name);
@@ -93,16 +93,16 @@ TEST(Draw, EachTypeDrawsWhatItsRulesAllow) {
     }
     for (std::size_t k = 0; k < seen.size(); ++k) {
       if (rule.roles[k].empty()) {
-        EXPECT_EQ(seen[k].size(), rule.cations) << rule.type << " " << k;
+        EXPECT_EQ(seen[k].size(), rule.cations) << rule.type->name << " " << k;
       } else {
-        EXPECT_EQ(seen[k], rule.roles[k]) << rule.type << " " << k;
+        EXPECT_EQ(seen[k], rule.roles[k]) << rule.type->name << " " << k;
       }
     }
   }
 }
 
 TEST(Draw, SolutionsShareNoIonAndMetalsDiffer) {
-  for (const Reaction& r : drawMany(6)) {
+  for (const Reaction& r : drawMany(precipitation)) {
     const std::vector<Ion>& i = r.reactants.ions;
     ASSERT_EQ(isSolubleChar(i[0], i[1]), 'Y');
     ASSERT_EQ(isSolubleChar(i[2], i[3]), 'Y');
@@ -113,7 +113,7 @@ TEST(Draw, SolutionsShareNoIonAndMetalsDiffer) {
               std::string::npos)
         << "a bicarbonate never precipitates: " << answer;
   }
-  for (const Reaction& r : drawMany(7)) {
+  for (const Reaction& r : drawMany(displacement)) {
     const std::vector<Ion>& i = r.reactants.ions;
     ASSERT_NE(i[0].formula, i[1].formula);
     ASSERT_EQ(isSolubleChar(i[1], i[2]), 'Y') << i[1].name << " " << i[2].name;
@@ -131,11 +131,11 @@ TEST(Draw, OnlyTheUnreactiveMetalsGiveNoReaction) {
   const Names idleInAcid = {"copper", "mercury", "silver", "gold"};
   const Names idleInWater = {"magnesium", "aluminium", "zinc"};
   for (int k = 0; k < draws; ++k) {
-    makeQuestion(3);
+    makeQuestion(numberOf(acidMetal));
     ASSERT_EQ(ionic == "NO REACTION",
               idleInAcid.count(lastMetal(question)) == 1)
         << question;
-    makeQuestion(4);
+    makeQuestion(numberOf(waterMetal));
     ASSERT_EQ(ionic == "NO REACTION",
               idleInWater.count(lastMetal(question)) == 1)
         << question;
@@ -158,7 +158,7 @@ std::vector<int> coefficients(const std::string& equation) {
 
 TEST(Draw, CombustionBalancesInLowestTerms) {
   std::set<std::string> fuels;
-  for (const Reaction& r : drawMany(8)) {
+  for (const Reaction& r : drawMany(combustion)) {
     const int c = r.reactants.counts[0];
     const int o = r.reactants.counts[1];
     const int h = r.reactants.counts[2];
@@ -180,10 +180,11 @@ TEST(Draw, CombustionBalancesInLowestTerms) {
 
 TEST(Draw, OnlyTheNonmetalDrawSetsTheNonmetal) {
   seedChance(5);
-  makeQuestion(5);
+  makeQuestion(numberOf(metalNonmetal));
   EXPECT_NE(question.find(nonmetal), std::string::npos);
   const std::string element = nonmetal;
-  for (unsigned q : {1U, 2U, 3U, 4U, 6U, 7U, 8U}) {
+  for (unsigned q = 1; q <= reactionTypes; ++q) {
+    if (q == numberOf(metalNonmetal)) continue;
     makeQuestion(q);
     EXPECT_EQ(nonmetal, element);
   }

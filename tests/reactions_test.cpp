@@ -25,9 +25,10 @@ void expectTexts(const QuestionTexts& got, const QuestionTexts& want) {
 }
 
 // The worked examples of reaction type `type`.
-void expectExamples(unsigned type, const std::vector<Example>& examples) {
+void expectExamples(const ReactionType& type,
+                    const std::vector<Example>& examples) {
   for (const Example& e : examples) {
-    Reaction r{type, {}};
+    Reaction r{numberOf(type), {}};
     for (const std::string& name : e.ions)
       r.reactants.ions.push_back(named(name));
     expectTexts(compose(r), e.want);
@@ -37,7 +38,7 @@ void expectExamples(unsigned type, const std::vector<Example>& examples) {
 TEST(Compose, AcidBase) {
   const std::string caption = "acid + base -> salt + water";
   expectExamples(
-      1,
+      acidBase,
       {{{"chloride", "sodium", "hydroxide"},
         {"hydrochloric acid + sodium hydroxide", caption,
          "sodium chloride + water", "hydrogen ions + hydroxide ions -> water"}},
@@ -59,7 +60,7 @@ TEST(Compose, AcidCarbonate) {
   const std::string caption =
       "acid + carbonate -> salt + water + carbon dioxide gas";
   expectExamples(
-      2,
+      acidCarbonate,
       {{{"chloride", "sodium", "carbonate"},
         {"hydrochloric acid + sodium carbonate", caption,
          "sodium chloride + water + carbon dioxide",
@@ -90,30 +91,31 @@ TEST(Compose, AcidCarbonate) {
 TEST(Compose, AcidMetal) {
   const std::string caption = "acid + reactive metal -> hydrogen gas + salt";
   expectExamples(
-      3, {{{"chloride", "zinc"},
-           {"hydrochloric acid + zinc metal", caption,
-            "hydrogen gas + zinc chloride",
-            "hydrogen ions + zinc metal -> hydrogen gas + zinc ions"}},
-          {{"phosphate", "magnesium"},
-           {"phosphoric acid + magnesium metal", caption,
-            "hydrogen gas + magnesium phosphate",
-            "phosphoric acid + magnesium metal -> hydrogen gas + magnesium "
-            "phosphate"}},
-          {{"nitrate", "silver"},
-           {"nitric acid + silver metal",
-            "silver is not reactive enough to react with acid",
-            "nitric acid + silver metal", "NO REACTION"}},
-          {{"sulphate", "copper"},
-           {"sulphuric acid + copper metal",
-            "copper is not reactive enough to react with acid",
-            "sulphuric acid + copper metal", "NO REACTION"}}});
+      acidMetal,
+      {{{"chloride", "zinc"},
+        {"hydrochloric acid + zinc metal", caption,
+         "hydrogen gas + zinc chloride",
+         "hydrogen ions + zinc metal -> hydrogen gas + zinc ions"}},
+       {{"phosphate", "magnesium"},
+        {"phosphoric acid + magnesium metal", caption,
+         "hydrogen gas + magnesium phosphate",
+         "phosphoric acid + magnesium metal -> hydrogen gas + magnesium "
+         "phosphate"}},
+       {{"nitrate", "silver"},
+        {"nitric acid + silver metal",
+         "silver is not reactive enough to react with acid",
+         "nitric acid + silver metal", "NO REACTION"}},
+       {{"sulphate", "copper"},
+        {"sulphuric acid + copper metal",
+         "copper is not reactive enough to react with acid",
+         "sulphuric acid + copper metal", "NO REACTION"}}});
 }
 
 TEST(Compose, WaterMetal) {
   const std::string caption =
       "water + reactive metal -> hydrogen gas + metal hydroxide";
   expectExamples(
-      4,
+      waterMetal,
       {{{"sodium"},
         {"water + sodium metal", caption, "hydrogen gas + sodium hydroxide",
          "water + sodium metal -> hydrogen gas + sodium ions + hydroxide "
@@ -135,24 +137,25 @@ TEST(Compose, WaterMetal) {
 TEST(Compose, MetalNonmetal) {
   const std::string caption = "metal + nonmetal -> salt";
   expectExamples(
-      5, {{{"sodium", "chloride"},
-           {"sodium metal + chlorine gas", caption, "sodium chloride",
-            "sodium metal + chlorine gas -> sodium chloride"}},
-          {{"aluminium", "oxide"},
-           {"aluminium metal + oxygen gas", caption, "aluminium oxide",
-            "aluminium metal + oxygen gas -> aluminium oxide"}},
-          {{"potassium", "bromide"},
-           {"potassium metal + bromine liquid", caption, "potassium bromide",
-            "potassium metal + bromine liquid -> potassium bromide"}},
-          {{"gold", "sulfide"},
-           {"gold metal + sulfur solid", caption, "gold sulfide",
-            "gold metal + sulfur solid -> gold sulfide"}}});
+      metalNonmetal,
+      {{{"sodium", "chloride"},
+        {"sodium metal + chlorine gas", caption, "sodium chloride",
+         "sodium metal + chlorine gas -> sodium chloride"}},
+       {{"aluminium", "oxide"},
+        {"aluminium metal + oxygen gas", caption, "aluminium oxide",
+         "aluminium metal + oxygen gas -> aluminium oxide"}},
+       {{"potassium", "bromide"},
+        {"potassium metal + bromine liquid", caption, "potassium bromide",
+         "potassium metal + bromine liquid -> potassium bromide"}},
+       {{"gold", "sulfide"},
+        {"gold metal + sulfur solid", caption, "gold sulfide",
+         "gold metal + sulfur solid -> gold sulfide"}}});
 }
 
 TEST(Compose, Precipitation) {
   const std::string caption = "precipitation reaction";
   expectExamples(
-      6,
+      precipitation,
       {{{"sodium", "chloride", "barium", "nitrate"},
         {"sodium chloride solution + barium nitrate solution",
          "salt + salt with no precipitate", "sodium nitrate + barium chloride",
@@ -179,19 +182,20 @@ TEST(Compose, Precipitation) {
 TEST(Compose, Displacement) {
   const std::string caption = "single displacement reaction";
   expectExamples(
-      7, {{{"zinc", "copper", "sulphate"},
-           {"zinc metal + copper sulphate solution", caption,
-            "copper metal + zinc sulphate",
-            "zinc metal + copper ions -> copper metal + zinc ions"}},
-          {{"silver", "gold", "chloride"},
-           {"silver metal + gold chloride solution", caption,
-            "gold metal + silver chloride",
-            "silver metal + gold ions + chloride ions -> gold metal + silver "
-            "chloride"}},
-          {{"copper", "zinc", "nitrate"},
-           {"copper metal + zinc nitrate solution",
-            "copper is not reactive enough to displace zinc",
-            "copper metal + zinc nitrate solution", "NO REACTION"}}});
+      displacement,
+      {{{"zinc", "copper", "sulphate"},
+        {"zinc metal + copper sulphate solution", caption,
+         "copper metal + zinc sulphate",
+         "zinc metal + copper ions -> copper metal + zinc ions"}},
+       {{"silver", "gold", "chloride"},
+        {"silver metal + gold chloride solution", caption,
+         "gold metal + silver chloride",
+         "silver metal + gold ions + chloride ions -> gold metal + silver "
+         "chloride"}},
+       {{"copper", "zinc", "nitrate"},
+        {"copper metal + zinc nitrate solution",
+         "copper is not reactive enough to displace zinc",
+         "copper metal + zinc nitrate solution", "NO REACTION"}}});
 }
 
 TEST(Compose, Combustion) {
@@ -224,16 +228,16 @@ TEST(Compose, Combustion) {
        "C5H6O3 + 5O2 -> 5CO2 + 3H2O"},
   };
   for (const Row& r : rows) {
-    expectTexts(compose(Reaction{8, {{}, r.counts}}),
+    expectTexts(compose(Reaction{numberOf(combustion), {{}, r.counts}}),
                 {r.question, "combustion in air -> combine with oxygen",
                  "carbon dioxide + water", r.ionic});
   }
 }
 
-TEST(MakeQuestion, TypeOutsideOneToEightIsAnError) {
+TEST(MakeQuestion, TypeOutsideTheTableIsAnError) {
   seedChance(8);
-  for (unsigned q : {0U, 9U, 4294967295U}) {
-    makeQuestion(8);
+  for (unsigned q : {0U, reactionTypes + 1, 4294967295U}) {
+    makeQuestion(reactionTypes);
     makeQuestion(q);
     expectTexts({question, qtype, products, ionic},
                 {"<an error occurred>", "<an error occurred>",
