@@ -8,7 +8,6 @@
 #include <string>
 #include <vector>
 
-#include "catalogue.h"
 #include "console.h"
 #include "dialogue_checks.h"
 #include "ion.h"
@@ -159,7 +158,7 @@ TEST(Dialogue, EveryLineIsOnePauseWhateverItHolds) {
 // however much input is left.
 TEST(Dialogue, TypeAndCountFromTheCommandLine) {
   DrillSettings settings;
-  settings.session.type = numberOf(combustion);
+  settings.session.type = 8;
   settings.session.count = 3;
   EndlessEmptyLines endless;
   std::istream in(&endless);

@@ -1,9 +1,8 @@
-// The README's console sessions are what the programs write. Each fenced
-// block either starts with "$ command" or follows a line
-// "<!-- transcript: command; typed: line | line -->"; it is run in-process
-// as on a terminal, which echoes what is typed, with Enter pressed whenever
-// more is asked. With UPDATE_GOLDEN=1 the test writes the blocks instead,
-// as seed_e2e.sh writes the golden files.
+// The README's sessions are what the programs write. A fenced block starts
+// with "$ command", or follows "<!-- transcript: command; typed: a | b -->";
+// it runs in-process as on a terminal, which echoes what is typed, with
+// Enter pressed whenever more is asked. With UPDATE_GOLDEN=1 the test writes
+// the blocks instead, as seed_e2e.sh writes the golden files.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -19,17 +18,17 @@
 
 namespace {
 
-// A terminal's keyboard: hands out what is typed, then Enter a hundred
-// times at most, and echoes each character to `screen` as it is read.
+// A terminal's keyboard: hands out `typed`, then Enter a hundred times at
+// most, and echoes each character to `screen` as it is read.
 class Keyboard : public std::streambuf {
  public:
-  Keyboard(std::string typed, std::ostream& screen)
-      : typed_(std::move(typed) + std::string(100, '\n')), screen_(screen) {}
+  Keyboard(const std::string& typed, std::ostream& screen)
+      : typed_(typed + std::string(100, '\n')), screen_(screen) {}
 
  private:
   int_type underflow() override {
-    if (at_ == typed_.size()) return traits_type::eof();
-    return traits_type::to_int_type(typed_[at_]);
+    return at_ < typed_.size() ? traits_type::to_int_type(typed_[at_])
+                               : traits_type::eof();
   }
   int_type uflow() override {
     const int_type c = underflow();
@@ -41,8 +40,7 @@ class Keyboard : public std::streambuf {
   std::size_t at_ = 0;
 };
 
-// What the terminal shows when `command` ("formula-quiz --seed 5") runs
-// and `typed` is typed.
+// The terminal after `command` ("formula-quiz --seed 5"), with `typed`.
 std::string terminal(const std::string& command, const std::string& typed) {
   std::istringstream words(command);
   std::vector<std::string> args((std::istream_iterator<std::string>(words)),
@@ -52,36 +50,28 @@ std::string terminal(const std::string& command, const std::string& typed) {
   std::ostringstream screen;
   Keyboard keys(typed, screen);
   std::istream in(&keys);
-  const Console console{screen, screen,
-                        [&](std::string_view, const Dialogue& dialogue) {
-                          return dialogue(in, screen);
-                        }};
-  (quiz ? formulaQuiz : reactionDrill)(args, console);
+  (quiz ? formulaQuiz : reactionDrill)(
+      args, {screen, screen, [&](std::string_view, const Dialogue& dialogue) {
+               return dialogue(in, screen);
+             }});
   return screen.str();
 }
 
-// What the fenced block whose text starts at `begin` of `readme` should
-// hold: the session of its marker line, or of its own "$ command" line.
-std::string expectedBlock(const std::string& readme, std::size_t begin) {
-  const std::size_t fence = begin - 4;
-  const std::size_t line = readme.rfind('\n', fence - 2) + 1;
-  const std::string marker = readme.substr(line, fence - 1 - line);
+// What a block should hold, given the line before it and its first line.
+std::string expected(const std::string& before, const std::string& first) {
   const std::string lead = "<!-- transcript: ";
-  if (marker.rfind(lead, 0) == 0) {
-    const std::string body =
-        marker.substr(lead.size(), marker.rfind(" -->") - lead.size());
-    const std::size_t split = body.find("; typed: ");
-    std::string keys =
-        split == std::string::npos ? "" : body.substr(split + 9) + "\n";
-    for (std::size_t bar; (bar = keys.find(" | ")) != std::string::npos;) {
-      keys.replace(bar, 3, "\n");
-    }
-    return terminal(body.substr(0, split), keys);
+  if (before.rfind(lead, 0) != 0) {
+    EXPECT_EQ(first.rfind("$ ", 0), 0U) << "a block that names no command";
+    return first + "\n" + terminal(first.substr(2), "");
   }
-  const std::string first =
-      readme.substr(begin, readme.find('\n', begin) - begin + 1);
-  EXPECT_EQ(first.rfind("$ ", 0), 0U) << "a block that names no command";
-  return first + terminal(first.substr(2), "");
+  const std::string marker =
+      before.substr(lead.size(), before.size() - lead.size() - 4);
+  const std::size_t split = marker.find("; typed: ");
+  std::string keys = marker.substr(split + 9) + "\n";
+  for (std::size_t bar; (bar = keys.find(" | ")) != std::string::npos;) {
+    keys.replace(bar, 3, "\n");
+  }
+  return terminal(marker.substr(0, split), keys);
 }
 
 TEST(Readme, TheSessionsAreWhatTheProgramsWrite) {
@@ -89,16 +79,19 @@ TEST(Readme, TheSessionsAreWhatTheProgramsWrite) {
   std::string readme((std::istreambuf_iterator<char>(file)), {});
   const char* update = std::getenv("UPDATE_GOLDEN");
   const bool rewrite = update != nullptr && std::string_view(update) == "1";
-  std::size_t begin = readme.find("\n```\n");
-  for (; begin != std::string::npos; begin = readme.find("\n```\n", begin)) {
-    begin += 5;
+  for (std::size_t fence = readme.find("\n```\n"); fence != std::string::npos;
+       fence = readme.find("\n```\n", fence)) {
+    const std::size_t line = readme.rfind('\n', fence - 1) + 1;
+    const std::size_t begin = fence + 5;
     const std::size_t end = readme.find("\n```\n", begin - 1) + 1;
-    const std::string expected = expectedBlock(readme, begin);
+    const std::string want =
+        expected(readme.substr(line, fence - line),
+                 readme.substr(begin, readme.find('\n', begin) - begin));
     if (!rewrite) {
-      EXPECT_EQ(readme.substr(begin, end - begin), expected);
+      EXPECT_EQ(readme.substr(begin, end - begin), want);
     }
-    readme.replace(begin, end - begin, expected);
-    begin += expected.size() + 3;
+    readme.replace(begin, end - begin, want);
+    fence = begin + want.size() + 3;
   }
   if (rewrite) std::ofstream(README_FILE, std::ios::binary) << readme;
 }
