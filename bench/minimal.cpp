@@ -1,4 +1,7 @@
-// The yardstick for start-up time: a C++ program that only writes a prompt.
+// The yardstick for start-up time: a C++ program that only writes the
+// menu's question.
 #include <iostream>
 
-int main() { std::cout << "Which kind of questions would you like? (0-8):\n"; }
+#include "menu.h"
+
+int main() { std::cout << menuQuestion << '\n'; }

@@ -1,13 +1,11 @@
 # Installing both programs with their manual pages (cmake --install), and a
-# Debian package of them (cpack -G DEB in the build folder).
+# Debian package of them (cpack -G DEB in the build folder). The pages are
+# the ones man/ fills in.
 include(GNUInstallDirs)
 
 install(TARGETS reaction-drill formula-quiz
   RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-install(FILES
-  ${PROJECT_SOURCE_DIR}/man/reaction-drill.6
-  ${PROJECT_SOURCE_DIR}/man/formula-quiz.6
-  DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
+install(FILES ${MANUAL_PAGES} DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME reaction-drill)

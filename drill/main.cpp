@@ -1,60 +1,8 @@
 // reaction-drill: practise predicting the products of chemical reactions.
-#include <iostream>
-#include <string_view>
-#include <vector>
-
-#include "dialogue.h"
-#include "drill_sheet.h"
+#include "drill_command.h"
 #include "options.h"
 #include "program.h"
-#include "session_options.h"
-
-namespace {
-
-using Row = Option<DrillSettings>;
-
-// The options, as the manual page lists them; -h and -V come with every
-// program.
-std::vector<Row> options() {
-  std::vector<Row> rows = {
-      {"formulas", 'f', "", "also show the balanced formula equations",
-       [](DrillSettings& s, std::string_view /*value*/,
-          std::string& /*error*/) {
-         s.extras.formulas = true;
-         return true;
-       }},
-      {"explain", 'e', "", "also say why, by the rules that decide it",
-       [](DrillSettings& s, std::string_view /*value*/,
-          std::string& /*error*/) {
-         s.extras.reasons = true;
-         return true;
-       }},
-  };
-  for (Row& row : sessionOptions<DrillSettings>("questions")) {
-    rows.push_back(std::move(row));
-  }
-  return rows;
-}
-
-constexpr ProgramInfo program = {
-    "reaction-drill", "Practise predicting the products of chemical reactions.",
-    REACTION_DRILL_VERSION};
-
-}  // namespace
 
 int main(int argc, char** argv) {
-  DrillSettings settings;
-  int status = 0;
-  if (!parseOptions(program, options(), argumentsOf(argc, argv), settings,
-                    std::cout, std::cerr, status)) {
-    return status;
-  }
-  return runSession(
-      program, settings.session,
-      [&settings](const SheetRequest& request) {
-        return drillWorksheet(request, settings.extras);
-      },
-      [&settings](std::istream& in, std::ostream& out, std::uint64_t seed) {
-        return runDrill(in, out, seed, settings);
-      });
+  return reactionDrill(argumentsOf(argc, argv), standardConsole());
 }

@@ -25,3 +25,8 @@ QuizQuestion drawCompoundFormula() {
   const auto [cation, anion] = drawCompound(compoundExists);
   return ask(cation, anion);
 }
+
+extern const char compoundFormulaSummary[] =
+    "compound formulas: given a cation and an anion, type the formula of their "
+    "neutral compound, with brackets around a group that takes a subscript, as "
+    "in `Al2(SO4)3` for aluminium sulphate.";

@@ -7,3 +7,10 @@ QuizQuestion drawFormulaEquation() {
   return askEquation(r, {formulaEquations(r).formula, EquationForm::formula},
                      "Equation:");
 }
+
+extern const char formulaEquationSummary[] =
+    "formula equations: given the reactants of one of the drill's reactions, "
+    "in "
+    "words, type its balanced formula equation, as in "
+    "`2HCl(aq) + Zn(s) -> H2(g) + ZnCl2(aq)`, or `no reaction` where nothing "
+    "reacts.";

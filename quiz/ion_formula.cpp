@@ -26,3 +26,9 @@ QuizQuestion ask(const Ion& i) {
 }  // namespace
 
 QuizQuestion drawIonFormula() { return ask(draw()); }
+
+extern const char ionFormulaSummary[] =
+    "ion formulas: given the name of an ion, type its formula with the charge "
+    "written after it, as in `SO42-` for sulphate or `Na+` for sodium; the "
+    "charge may take any form of an equation's (below), as in `Fe^3+` or "
+    "`Fe\xC2\xB3\xE2\x81\xBA`.";

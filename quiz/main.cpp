@@ -1,55 +1,9 @@
 // formula-quiz: practise writing ion and compound formulas and telling
 // which compounds dissolve.
-#include <iostream>
-#include <string_view>
-#include <vector>
-
 #include "options.h"
 #include "program.h"
-#include "quiz.h"
-#include "quiz_sheet.h"
-#include "session_options.h"
-
-namespace {
-
-// The options, as the manual page lists them; -h and -V come with every
-// program.
-std::vector<Option<QuizSettings>> options() {
-  std::vector<Option<QuizSettings>> rows =
-      sessionOptions<QuizSettings>("answers");
-  rows.push_back(
-      {"explain", 'e', "", "with --worksheet: say why in the key",
-       [](QuizSettings& s, std::string_view /*value*/, std::string& /*error*/) {
-         s.explain = true;
-         return true;
-       }});
-  return rows;
-}
-
-constexpr ProgramInfo program = {
-    "formula-quiz",
-    "Practise writing ion and compound formulas and telling which dissolve.",
-    REACTION_DRILL_VERSION};
-
-}  // namespace
+#include "quiz_command.h"
 
 int main(int argc, char** argv) {
-  QuizSettings settings;
-  int status = 0;
-  if (!parseOptions(program, options(), argumentsOf(argc, argv), settings,
-                    std::cout, std::cerr, status)) {
-    return status;
-  }
-  // The quiz always says why after a wrong answer; only a key is asked.
-  if (settings.explain && !settings.session.worksheet) {
-    return usageError(program, std::cerr, "--explain needs --worksheet");
-  }
-  return runSession(
-      program, settings.session,
-      [&settings](const SheetRequest& request) {
-        return quizWorksheet(request, settings.explain);
-      },
-      [&settings](std::istream& in, std::ostream& out, std::uint64_t seed) {
-        return runQuiz(in, out, seed, settings);
-      });
+  return formulaQuiz(argumentsOf(argc, argv), standardConsole());
 }

@@ -17,3 +17,11 @@ QuizQuestion drawNetIonicEquation() {
                       EquationForm::netIonic},
                      "Net ionic:");
 }
+
+extern const char netIonicEquationSummary[] =
+    "net ionic equations: the same, but type the net ionic equation, as in "
+    "`2H+ + Zn -> H2 + Zn2+`. Where nothing dissolves into ions, as in a "
+    "combustion, there is none to write, and the question asks `Equation:` for "
+    "the formula equation. Where nothing reacts, the reactants may be written "
+    "as "
+    "their formulas or as their ions, as in `H+ + Cu -> NR`.";

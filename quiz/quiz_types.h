@@ -1,8 +1,9 @@
 // The types of quiz question, each in a file of its own that holds all of
 // it: what it draws, what it asks, the right answer and how a typed answer
-// is marked. The table at the end is the one place that lists them; the
-// dialogue, the worksheets and the browser page take the count, the names
-// and the page's openings from it.
+// is marked, and its entry in the manual. The table at the end is the one
+// place that lists them; the dialogue, the worksheets, the browser page, the
+// manual pages and the scripts (through session_ranges) take the count, the
+// names and the page's openings from it.
 #ifndef REACTION_DRILL_QUIZ_QUIZ_TYPES_H_
 #define REACTION_DRILL_QUIZ_QUIZ_TYPES_H_
 
@@ -44,10 +45,20 @@ QuizQuestion drawSolubility();
 QuizQuestion drawFormulaEquation();
 QuizQuestion drawNetIonicEquation();
 
+// Each type's entry in the manual page, beside its draw: a short name, a
+// colon, then what is asked, in sentences; `words` in backquotes are set in
+// bold.
+extern const char ionFormulaSummary[];
+extern const char compoundFormulaSummary[];
+extern const char solubilitySummary[];
+extern const char formulaEquationSummary[];
+extern const char netIonicEquationSummary[];
+
 struct QuizType {
   std::string_view name;  // as the quiz's menu lists it
   QuizQuestion (*draw)();
   std::string_view opening;  // what the page asks of a quiz of this type
+  const char* summary;       // its entry in the manual
 };
 
 // The types of question, numbered from 1 as the menu lists them.
@@ -55,16 +66,22 @@ struct QuizType {
 inline constexpr QuizType quizTypes[] = {
     // menu name                    draw
     //   opening
+    //   summary
     {"ion formulas (with charge)",  drawIonFormula,
-     "Write the formula of each ion, with its charge."},
+     "Write the formula of each ion, with its charge.",
+     ionFormulaSummary},
     {"compound formulas",           drawCompoundFormula,
-     "Write the formula of each compound, given its name."},
+     "Write the formula of each compound, given its name.",
+     compoundFormulaSummary},
     {"solubility of compounds",     drawSolubility,
-     "Say whether each compound dissolves in water: y for yes, n for no."},
+     "Say whether each compound dissolves in water: y for yes, n for no.",
+     solubilitySummary},
     {"formula equations",           drawFormulaEquation,
-     "Write the balanced formula equation of each reaction, given the reactants."},
+     "Write the balanced formula equation of each reaction, given the reactants.",
+     formulaEquationSummary},
     {"net ionic equations",         drawNetIonicEquation,
-     "Write the net ionic equation of each reaction, given the reactants."},
+     "Write the net ionic equation of each reaction, given the reactants.",
+     netIonicEquationSummary},
 };
 // clang-format on
 

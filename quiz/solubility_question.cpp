@@ -30,3 +30,8 @@ QuizQuestion drawSolubility() {
   const auto [cation, anion] = drawCompound(hasOneAnswer);
   return ask(cation, anion);
 }
+
+extern const char solubilitySummary[] =
+    "solubility: given a compound, type whether it dissolves in water; only "
+    "the "
+    "first letter counts, y or n in either case.";

@@ -29,5 +29,11 @@ std::vector<std::string> reasons(const Reactants& r) {
 
 }  // namespace
 
-const ReactionType acidBase = {"acid + base", draw,    compose,
-                               formulas,      reasons, everyDraw};
+const ReactionType acidBase = {
+    "acid + base",
+    "acid + base: an acid and a hydroxide or an oxide give a salt and water.",
+    draw,
+    compose,
+    formulas,
+    reasons,
+    everyDraw};

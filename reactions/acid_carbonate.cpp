@@ -35,5 +35,12 @@ std::vector<std::string> reasons(const Reactants& r) {
 
 }  // namespace
 
-const ReactionType acidCarbonate = {"acid + carbonate", draw,    compose,
-                                    formulas,           reasons, everyDraw};
+const ReactionType acidCarbonate = {
+    "acid + carbonate",
+    "acid + carbonate: an acid and a carbonate give a salt, water and carbon "
+    "dioxide gas.",
+    draw,
+    compose,
+    formulas,
+    reasons,
+    everyDraw};

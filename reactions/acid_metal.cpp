@@ -106,4 +106,11 @@ std::vector<std::string> reasons(const Reactants& r) {
 }  // namespace
 
 const ReactionType acidMetal = {
-    "acid + reactive metal", draw, compose, formulas, reasons, everyDraw};
+    "acid + reactive metal",
+    "acid + reactive metal: a metal above copper in the activity series gives "
+    "hydrogen gas and a salt; a less reactive one does not react.",
+    draw,
+    compose,
+    formulas,
+    reasons,
+    everyDraw};

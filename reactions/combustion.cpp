@@ -129,10 +129,13 @@ QuestionTexts html(const Reactants& r) {
 
 }  // namespace
 
-const ReactionType combustion = {"combustion (burning in air)",
-                                 draw,
-                                 compose,
-                                 formulas,
-                                 reasons,
-                                 everyDraw,
-                                 html};
+const ReactionType combustion = {
+    "combustion (burning in air)",
+    "combustion: a fuel of carbon, hydrogen and possibly oxygen burns in air "
+    "to carbon dioxide and water, with balanced coefficients.",
+    draw,
+    compose,
+    formulas,
+    reasons,
+    everyDraw,
+    html};

@@ -127,4 +127,11 @@ FormulaEquations formulas(const Reactants& r) {
 }  // namespace
 
 const ReactionType displacement = {
-    "single displacement", draw, compose, formulas, reasons, everyDraw};
+    "single displacement",
+    "single displacement: a metal takes the place of a less reactive metal in "
+    "its salt, or is not reactive enough to.",
+    draw,
+    compose,
+    formulas,
+    reasons,
+    everyDraw};

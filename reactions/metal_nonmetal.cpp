@@ -113,4 +113,10 @@ std::vector<std::string> reasons(const Reactants& r) {
 }  // namespace
 
 const ReactionType metalNonmetal = {
-    "metal + nonmetal -> salt", draw, compose, formulas, reasons, everyDraw};
+    "metal + nonmetal -> salt",
+    "metal + nonmetal: a metal and a nonmetal combine into a salt.",
+    draw,
+    compose,
+    formulas,
+    reasons,
+    everyDraw};

@@ -144,5 +144,12 @@ FormulaEquations formulas(const Reactants& r) {
 
 }  // namespace
 
-const ReactionType precipitation = {"precipitation", draw,    compose,
-                                    formulas,        reasons, everyDraw};
+const ReactionType precipitation = {
+    "precipitation",
+    "precipitation: two dissolved salts swap partners; a new salt that does "
+    "not dissolve falls out of solution, and where none does, nothing reacts.",
+    draw,
+    compose,
+    formulas,
+    reasons,
+    everyDraw};

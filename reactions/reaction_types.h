@@ -1,8 +1,9 @@
-// The eight reaction types of the drill, each in a file of its own that
-// holds all of it: what it draws (and redraws), the words of its answer and
-// the terms of its formula equations. The table at the end is the one place
-// that lists them; the drill, the quiz, the worksheets, the bench and the
-// browser page take the count and the names from it.
+// The reaction types of the drill, each in a file of its own that holds all
+// of it: what it draws (and redraws), the words of its answer, the terms of
+// its formula equations and its entry in the manual. The table at the end is
+// the one place that lists them; the drill, the quiz, the worksheets, the
+// bench, the browser page, the manual pages and the scripts (through
+// session_ranges) take the count and the names from it.
 #ifndef REACTION_DRILL_REACTIONS_REACTION_TYPES_H_
 #define REACTION_DRILL_REACTIONS_REACTION_TYPES_H_
 
@@ -62,6 +63,9 @@ struct FormulaEquations {
 // reproduces a question; everything else is pure.
 struct ReactionType {
   std::string_view name;  // as the drill's menu lists it
+  // Its entry in the manual page: a short name, a colon, then what happens,
+  // in sentences; `words` in backquotes are set in bold.
+  std::string_view summary;
   Reactants (*draw)();
   // The four texts; `reactants` as draw gives them.
   QuestionTexts (*compose)(const Reactants& reactants);

@@ -86,4 +86,11 @@ FormulaEquations formulas(const Reactants& r) {
 }  // namespace
 
 const ReactionType waterMetal = {
-    "water + reactive metal", draw, compose, formulas, reasons, everyDraw};
+    "water + reactive metal",
+    "water + reactive metal: a metal above magnesium gives hydrogen gas and "
+    "the metal hydroxide; a less reactive one does not react.",
+    draw,
+    compose,
+    formulas,
+    reasons,
+    everyDraw};

@@ -183,8 +183,8 @@ TEST(Draw, OnlyTheNonmetalDrawSetsTheNonmetal) {
   makeQuestion(5);
   EXPECT_NE(question.find(nonmetal), std::string::npos);
   const std::string element = nonmetal;
-  for (unsigned q : {1U, 2U, 3U, 4U, 6U, 7U, 8U}) {
-    makeQuestion(q);
+  for (unsigned q = 1; q <= reactionTypes; ++q) {
+    if (q != 5) makeQuestion(q);
     EXPECT_EQ(nonmetal, element);
   }
 }

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Runs the real reaction-drill executable with piped input.
-# Usage: drill_e2e.sh path/to/reaction-drill
+# Usage: drill_e2e.sh path/to/reaction-drill path/to/session_ranges.sh
 set -u
 drill=$1
+source "$2"
 source "$(dirname "$0")/e2e_checks.sh"
 
 # Three lines after the choice: four complete acid + base questions.
@@ -32,7 +33,7 @@ for option in -f --formulas; do
   grep -q '^Formula equation:$' <<<"$out" || fail "$option shows no formula equation"
 done
 
-prompt="Which kind of questions would you like? (0-8):"
+prompt="Which kind of questions would you like? (0-$DRILL_TYPES):"
 ends_quietly_on_empty_input "$drill" "$prompt"
 reports_read_errors "$drill" "$prompt"
 stops_at_once_on_dead_output "$drill"

@@ -5,6 +5,7 @@
 set -u
 cmake=$1
 build=$2
+source "$build/session_ranges.sh"
 source "$(dirname "$0")/e2e_checks.sh"
 
 prefix=$(mktemp -d)
@@ -40,7 +41,7 @@ out=$(printf '1\r\n Quit\r\n' | "$prefix/bin/formula-quiz")
   fail "installed quiz: Quit with CR LF did not end the quiz"
 
 quiz=$prefix/bin/formula-quiz
-prompt="Which kind of questions would you like? (0-5):"
+prompt="Which kind of questions would you like? (0-$QUIZ_TYPES):"
 ends_quietly_on_empty_input "$quiz" "$prompt"
 reports_read_errors "$quiz" "$prompt"
 stops_at_once_on_dead_output "$quiz"

@@ -230,10 +230,10 @@ TEST(Compose, Combustion) {
   }
 }
 
-TEST(MakeQuestion, TypeOutsideOneToEightIsAnError) {
+TEST(MakeQuestion, TypeOutsideTheTableIsAnError) {
   seedChance(8);
-  for (unsigned q : {0U, 9U, 4294967295U}) {
-    makeQuestion(8);
+  for (unsigned q : {0U, reactionTypes + 1, 4294967295U}) {
+    makeQuestion(reactionTypes);
     makeQuestion(q);
     expectTexts({question, qtype, products, ionic},
                 {"<an error occurred>", "<an error occurred>",

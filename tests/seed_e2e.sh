@@ -3,10 +3,12 @@
 # give, in sessions and worksheets of both programs. Also the command line
 # of both: help, version and every bad value.
 # Usage: seed_e2e.sh path/to/reaction-drill path/to/formula-quiz
+#          path/to/session_ranges.sh
 # With UPDATE_GOLDEN=1 it writes the golden files instead of checking them.
 set -u
 drill=$1
 quiz=$2
+source "$3"
 here=$(dirname "$0")
 source "$here/e2e_checks.sh"
 
@@ -50,7 +52,7 @@ answers_help_and_version "$drill" --formulas --explain --seed --type --count --w
 answers_help_and_version "$quiz" --seed --type --count --worksheet --format --only --explain
 for program in "$drill" "$quiz"; do
   rejects_bad_arguments "$program" --seed=-1 --seed=+1 "--seed= 1" --seed=0x10 \
-    --seed=18446744073709551616 --seed= --type=-0 --type=9 --type=1.0 \
+    --seed=18446744073709551616 --seed= --type=-0 --type=1.0 \
     --count=0 --count=-1 --count=4294967296 --format=pdf --format=html \
     --only=both --only=key \
     --seed --frobnicate stray
@@ -59,7 +61,9 @@ for program in "$drill" "$quiz"; do
   refused "$program" --only key -s 1
   refused "$program" -w --format moodle --only key
 done
-refused "$quiz" --type 6
+# The first type past each menu.
+refused "$drill" --type $((DRILL_TYPES + 1))
+refused "$quiz" --type $((QUIZ_TYPES + 1))
 refused "$quiz" --formulas
 refused "$quiz" --explain
 finish seed

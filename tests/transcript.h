@@ -1,4 +1,5 @@
-// What the console programs write, and reading a drill transcript back into
+// What the console programs write, their menus made from the type tables
+// as the programs make them, and reading a drill transcript back into
 // question blocks. Plain C++, so the fuzz harnesses can use it too.
 #ifndef REACTION_DRILL_TESTS_TRANSCRIPT_H_
 #define REACTION_DRILL_TESTS_TRANSCRIPT_H_
@@ -7,36 +8,20 @@
 #include <string_view>
 #include <vector>
 
+#include "console.h"
+#include "quiz_types.h"
+#include "reaction_types.h"
+
 // Everything the drill writes before its first question.
-inline constexpr std::string_view drillStartup =
-    "Determine the products, given the reactants.\n"
-    "\n"
-    "Reaction types are:\n"
-    "0. random\n"
-    "1. acid + base\n"
-    "2. acid + carbonate\n"
-    "3. acid + reactive metal\n"
-    "4. water + reactive metal\n"
-    "5. metal + nonmetal -> salt\n"
-    "6. precipitation\n"
-    "7. single displacement\n"
-    "8. combustion (burning in air)\n"
-    "Which kind of questions would you like? (0-8):\n"
-    "Press enter to reveal the answer to each question.\n"
-    "\n";
+inline const std::string drillStartup =
+    "Determine the products, given the reactants.\n\n" +
+    numberedMenu("Reaction types are:\n", reactionTypeMenu()) +
+    "\nPress enter to reveal the answer to each question.\n\n";
 
 // The quiz's menu, up to its prompt.
-inline constexpr std::string_view quizMenu =
-    "Write the formula, given the name.\n"
-    "\n"
-    "Question types are:\n"
-    "0. random\n"
-    "1. ion formulas (with charge)\n"
-    "2. compound formulas\n"
-    "3. solubility of compounds\n"
-    "4. formula equations\n"
-    "5. net ionic equations\n"
-    "Which kind of questions would you like? (0-5):";
+inline const std::string quizMenu =
+    "Write the formula, given the name.\n\n" +
+    numberedMenu("Question types are:\n", questionTypeMenu());
 
 struct Block {
   std::string question, qtype, products, ionic;

@@ -3,10 +3,11 @@ cmake_minimum_required(VERSION 3.16)  # sets policies for -P mode
 # platform's gradebook; run after the web build:
 #   cmake -DPROGRAM=quiz -DSEED=42 -DTYPE=2 -DCOUNT=20 -P web/scorm_package.cmake
 # PROGRAM quiz (default) or drill; SEED none for a fresh seed each attempt;
-# TYPE 0 (random, default) to 5 for the quiz, to 8 for the drill; COUNT 1 to
+# TYPE 0 (random, default) or a number of the program's menu; COUNT 1 to
 # 4294967295 (default 20). PAGE and OUT name the page and the zip, by default
-# in build-web/. Only CMake's own zip writer is used, so a machine with the
-# web build needs nothing more.
+# in build-web/; the menus' ranges are read from session_ranges.cmake, which
+# the web build writes beside the page. Only CMake's own zip writer is used,
+# so a machine with the web build needs nothing more.
 set(max_seed 18446744073709551615)
 set(max_count 4294967295)
 set(mastery 70)
@@ -40,9 +41,9 @@ macro(check_session)
     set(PROGRAM quiz)
   endif()
   set(program "${PROGRAM}")
-  set(highest 8)
+  set(highest ${DRILL_TYPES})
   if(program STREQUAL "quiz")
-    set(highest 5)
+    set(highest ${QUIZ_TYPES})
   elseif(NOT program STREQUAL "drill")
     set(problem "the program \"${PROGRAM}\" is neither quiz nor drill")
   endif()
@@ -82,11 +83,16 @@ function(describe_session)
   endforeach()
 endfunction()
 
-check_session()
-describe_session()
 if(NOT DEFINED PAGE)
   set(PAGE "${web}/../build-web/reaction-drill.html")
 endif()
+get_filename_component(build "${PAGE}" DIRECTORY)
+include("${build}/session_ranges.cmake" OPTIONAL RESULT_VARIABLE ranges)
+if(NOT ranges)
+  message(FATAL_ERROR " scorm_package: ${build} holds no session_ranges.cmake: run the web build first")
+endif()
+check_session()
+describe_session()
 # The page with the session in its meta element; a page without the element
 # is not one this script knows.
 set(empty "<meta name=\"reaction-drill-session\" content=\"\">")

@@ -1,0 +1,15 @@
+// reaction-drill as a whole, from its command line on: main runs it on the
+// standard streams, and a test on strings.
+#ifndef REACTION_DRILL_DRILL_DRILL_COMMAND_H_
+#define REACTION_DRILL_DRILL_DRILL_COMMAND_H_
+
+#include <string>
+#include <vector>
+
+#include "program.h"
+
+// Runs reaction-drill with the arguments `args` (without the program's name)
+// on `console` and returns its exit status.
+int reactionDrill(const std::vector<std::string>& args, const Console& console);
+
+#endif  // REACTION_DRILL_DRILL_DRILL_COMMAND_H_
