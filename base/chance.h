@@ -1,3 +1,7 @@
+// base/: what every program reaches and no chemistry lives in: chance,
+// ASCII text, the menu's draws and checks of the code's own promises. It
+// includes nothing of the project's.
+//
 // The one source of chance of every program: PCG32 (64-bit state, XSH RR
 // output), written out here so that a seed gives the same numbers with
 // every C library, compiler and build, the browser's included. Only

@@ -1,3 +1,6 @@
+// cli/: the command line both programs share. It includes console/,
+// worksheets/ and what they include.
+//
 // What the main of each console program does once its options are read:
 // check them, then write a worksheet or run the dialogue, with the seed
 // given or a fresh one.

@@ -1,3 +1,5 @@
+// console/: what both console dialogues share. It includes base/.
+//
 // Console input and output shared by the dialogues of both programs. Lines
 // may be of any length and hold any bytes, NUL included; nothing is kept
 // that grows with a line.

@@ -1,3 +1,7 @@
+// drill/: reaction-drill: its session, what it reveals, its worksheet, its
+// dialogue and its command line. It includes reactions/, worksheets/,
+// console/, cli/ and what they include.
+//
 // A drill session: the questions of one seed and one choice of type, in
 // the order the dialogue, the worksheet and the browser page all ask them.
 #ifndef REACTION_DRILL_DRILL_DRILL_SESSION_H_

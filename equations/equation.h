@@ -1,3 +1,7 @@
+// equations/: the equation library: equations as data, balanced, split into
+// ions and written as text, HTML and speech; rich text and verdicts. It
+// knows no ion model and no reaction type, and includes base/ only.
+//
 // Chemical equations as data: terms with their formulas, charges and
 // states, one balancing routine for every equation (balance.cpp), and the
 // complete and net ionic equations derived from a balanced formula equation

@@ -1,3 +1,7 @@
+// quiz/: formula-quiz: its types of question, their marking, its session,
+// worksheet, dialogue and command line. It includes reactions/, typed/,
+// worksheets/, console/, cli/ and what they include.
+//
 // The types of quiz question, each in a file of its own that holds all of
 // it: what it draws, what it asks, the right answer and how a typed answer
 // is marked, and its entry in the manual. The table at the end is the one

@@ -1,3 +1,6 @@
+// ranges/: the menus' counts and entries, written for the scripts and the
+// manual pages. It includes drill/, quiz/ and what they include.
+//
 // session_ranges FOLDER: what the build's scripts, the manual pages and the
 // shell tests, none of which can include C++, need to know of the two
 // menus, written from their tables: the number of types of each, and each

@@ -1,5 +1,8 @@
 // The question frame: makeQuestion, which draws a question of one reaction
-// type and publishes its texts in four process-wide texts.
+// type and publishes its texts in four process-wide texts. No program uses
+// it: sessions draw with drawReaction and compose. It is kept for the tests
+// and the benchmark, which time and check one question at a time through
+// it, and it draws from the process-wide generator that seedChance starts.
 #ifndef REACTION_DRILL_REACTIONS_QUESTION_H_
 #define REACTION_DRILL_REACTIONS_QUESTION_H_
 
@@ -15,7 +18,7 @@ extern std::string ionic;
 
 // Makes a random question of reaction type `q`. Any other `q` than 1 to
 // reactionTypes sets question, qtype and products to "<an error occurred>"
-// and leaves ionic empty.
+// and leaves ionic empty. REQUIRES: seedChance has run.
 void makeQuestion(unsigned q);
 
 #endif  // REACTION_DRILL_REACTIONS_QUESTION_H_

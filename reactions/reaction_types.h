@@ -1,3 +1,7 @@
+// reactions/: the reaction types and what turns a question's reactants into
+// words, reasons and equation terms. It includes shared/, equations/ and
+// base/.
+//
 // The reaction types of the drill, each in a file of its own that holds all
 // of it: what it draws (and redraws), the words of its answer, the terms of
 // its formula equations and its entry in the manual. The table at the end is

@@ -1,3 +1,5 @@
+// shared/: the ion model. It includes equations/ and base/.
+//
 // The ion model of the reaction drill, its one include: the ion record and
 // the catalogue of the 39 ions the drill knows, the compounds they form,
 // random selection of ions by role, the activity series, the solubility

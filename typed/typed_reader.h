@@ -1,3 +1,6 @@
+// typed/: equations and formulas as students type them, read into terms. It
+// includes shared/, equations/ and base/.
+//
 // Equations as students type them, read into terms. Accepted notation:
 //   arrows        ->  -->  =>  ==>  =  →  ⟶  ⇒  ➝, and the two-way <->
 //                 <=> ⇌ (the drill's reactions go one way, and no verdict

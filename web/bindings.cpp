@@ -1,3 +1,6 @@
+// web/: the browser page. It includes the cores of drill/ and quiz/ and what
+// they include.
+//
 // The core as plain functions and two session classes for the browser page.
 // The page runs its own dialogue and only renders what these return: texts
 // as data, never chemistry of its own. Seeds cross as decimal text, since a

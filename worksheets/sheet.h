@@ -1,3 +1,6 @@
+// worksheets/: worksheets with their keys, in every format. It includes
+// equations/ and base/.
+//
 // Printable worksheets with an answer key. A program fills a Sheet with its
 // questions and answers, each in two forms, and a format (formats.h) lays
 // it out; nothing here knows any chemistry.
