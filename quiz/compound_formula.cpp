@@ -1,4 +1,4 @@
-// 2. The formula of a compound: "Compound: aluminium sulphate",
+// 2. The formula of a compound: "Compound: aluminium sulfate",
 // "Al2(SO4)3".
 #include "compound_question.h"
 #include "quiz_types.h"
@@ -29,4 +29,4 @@ QuizQuestion drawCompoundFormula() {
 extern const char compoundFormulaSummary[] =
     "compound formulas: given a cation and an anion, type the formula of their "
     "neutral compound, with brackets around a group that takes a subscript, as "
-    "in `Al2(SO4)3` for aluminium sulphate.";
+    "in `Al2(SO4)3` for aluminium sulfate.";

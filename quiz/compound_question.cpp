@@ -11,5 +11,5 @@ bool hidesItsCharge(const Ion& i) {
 }
 
 std::string compoundLine(const Ion& cation, const Ion& anion) {
-  return "Compound: " + cation.name + " " + anion.name;
+  return "Compound: " + ionName(cation) + " " + anion.name;
 }

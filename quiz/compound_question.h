@@ -27,7 +27,7 @@ std::pair<Ion, Ion> drawCompound(Askable askable) {
   }
 }
 
-// "Compound: aluminium sulphate".
+// "Compound: aluminium sulfate".
 std::string compoundLine(const Ion& cation, const Ion& anion);
 
 #endif  // REACTION_DRILL_QUIZ_COMPOUND_QUESTION_H_

@@ -13,7 +13,7 @@ Ion draw() {
 
 QuizQuestion ask(const Ion& i) {
   QuizQuestion q;
-  q.line = richText("Ion: " + i.name);
+  q.line = richText("Ion: " + ionName(i));
   q.prompt = "Formula:";
   q.answer = richFormula(i);
   q.mark = [i](std::string_view answer) {
@@ -29,6 +29,6 @@ QuizQuestion drawIonFormula() { return ask(draw()); }
 
 extern const char ionFormulaSummary[] =
     "ion formulas: given the name of an ion, type its formula with the charge "
-    "written after it, as in `SO42-` for sulphate or `Na+` for sodium; the "
+    "written after it, as in `SO42-` for sulfate or `Na+` for sodium; the "
     "charge may take any form of an equation's (below), as in `Fe^3+` or "
     "`Fe\xC2\xB3\xE2\x81\xBA`.";

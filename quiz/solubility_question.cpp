@@ -8,7 +8,8 @@ namespace {
 
 bool hasOneAnswer(const Ion& cation, const Ion& anion) {
   const chemistry::SolubilityRule* rule = solubilityRule(cation, anion);
-  return compoundExists(cation, anion) && rule != nullptr && rule->asked;
+  return compoundExists(cation, anion) && rule != nullptr &&
+         staysInWater(cation, anion);
 }
 
 QuizQuestion ask(const Ion& cation, const Ion& anion) {

@@ -29,8 +29,17 @@ FormulaEquations formulas(const Reactants& r) {
   return neutralisationEquations(r, terms::water(), terms::carbonDioxide());
 }
 
+// The point of the reaction: the carbon dioxide comes from carbonic acid,
+// which the acid makes of the carbonate and which does not last.
 std::vector<std::string> reasons(const Reactants& r) {
-  return neutralisationReasons(r, formed);
+  std::vector<std::string> lines = {
+      "The acid and the " + r.ions[2].name +
+      " give carbonic acid, H2CO3, which breaks down into water and carbon "
+      "dioxide."};
+  for (std::string& line : neutralisationReasons(r, formed)) {
+    lines.push_back(std::move(line));
+  }
+  return lines;
 }
 
 }  // namespace

@@ -1,7 +1,7 @@
-// 8. A fuel of carbon, hydrogen and possibly oxygen burnt in air.
-// Reactants: no ions; the counts of carbon, oxygen and hydrogen atoms.
+// 8. A carbon fuel burnt in air: carbon dioxide and water.
+// Reactants: no ions; the fuel's row in the table of fuels.
 #include <cstdint>
-#include <set>
+#include <iterator>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -13,116 +13,123 @@
 namespace {
 
 struct Fuel {
-  int numc;  // carbon atoms, 1 to 6
-  int numo;  // oxygen atoms, 0 to numc - 1
-  int numh;  // hydrogen atoms: 4 for one carbon, else even, 2 to 2 * numc + 2
+  std::string_view name;
+  int carbon;
+  int hydrogen;
+  int oxygen;
+  State state;  // at room temperature
 };
 
-Fuel fuelOf(const Reactants& r) {
-  return {r.counts[0], r.counts[1], r.counts[2]};
+// Fuels a class burns or reads of, with their state at room temperature.
+// No two share a formula, so the formula names the fuel.
+// clang-format off
+constexpr Fuel fuels[] = {
+    // name          C   H   O   state
+    {"methane",      1,  4,  0,  State::gas},
+    {"ethane",       2,  6,  0,  State::gas},
+    {"propane",      3,  8,  0,  State::gas},
+    {"butane",       4, 10,  0,  State::gas},
+    {"pentane",      5, 12,  0,  State::liquid},
+    {"hexane",       6, 14,  0,  State::liquid},
+    {"heptane",      7, 16,  0,  State::liquid},
+    {"octane",       8, 18,  0,  State::liquid},
+    {"decane",      10, 22,  0,  State::liquid},
+    {"ethene",       2,  4,  0,  State::gas},
+    {"propene",      3,  6,  0,  State::gas},
+    {"ethyne",       2,  2,  0,  State::gas},
+    {"cyclohexane",  6, 12,  0,  State::liquid},
+    {"benzene",      6,  6,  0,  State::liquid},
+    {"methanol",     1,  4,  1,  State::liquid},
+    {"ethanol",      2,  6,  1,  State::liquid},
+    {"propan-1-ol",  3,  8,  1,  State::liquid},
+    {"butan-1-ol",   4, 10,  1,  State::liquid},
+    {"propanone",    3,  6,  1,  State::liquid},
+    {"glucose",      6, 12,  6,  State::solid},
+    {"sucrose",     12, 22, 11,  State::solid},
+};
+// clang-format on
+
+const Fuel& fuelOf(const Reactants& r) {
+  return fuels[static_cast<std::size_t>(r.counts[0])];
 }
 
-// A count of 1 is not written; hydrogen is always at least 2.
+// "C2H6O": a count of 1 is not written.
 std::string fuelFormula(const Fuel& f) {
-  std::string formula = "C";
-  if (f.numc > 1) formula += std::to_string(f.numc);
-  formula += "H" + std::to_string(f.numh);
-  if (f.numo >= 1) formula += "O";
-  if (f.numo > 1) formula += std::to_string(f.numo);
-  return formula;
+  const auto counted = [](const char* element, int n) {
+    if (n == 0) return std::string();
+    return element + (n > 1 ? std::to_string(n) : std::string());
+  };
+  return counted("C", f.carbon) + counted("H", f.hydrogen) +
+         counted("O", f.oxygen);
 }
 
-// Small hydrocarbons are gases, oxygen makes a fuel liquid, and much oxygen
-// makes it solid.
-std::string_view fuelState(const Fuel& f) {
-  if (f.numo == 0) return f.numc <= 4 ? "gas" : "liquid";
-  return f.numo <= 3 ? "liquid" : "solid";
+std::string_view stateWord(const Fuel& f) {
+  return stateNames[static_cast<int>(f.state)].spoken;
 }
 
 std::string coefficient(int c) { return c > 1 ? std::to_string(c) : ""; }
 
 // a fuel + b O2 -> c CO2 + d H2O, in the smallest whole numbers, as the
 // word answer writes it: no states.
-std::string balancedCombustion(const Fuel& f, const std::string& fuel) {
-  // Four molecules of fuel always balance; any common factor divides 4.
+std::string balancedCombustion(const Fuel& f) {
+  // Four molecules of fuel always balance, since every fuel has an even
+  // number of hydrogen atoms; any common factor divides 4.
   int a = 4;
-  int b = 4 * f.numc + f.numh - 2 * f.numo;
-  int c = 4 * f.numc;
-  int d = 2 * f.numh;
+  int b = 4 * f.carbon + f.hydrogen - 2 * f.oxygen;
+  int c = 4 * f.carbon;
+  int d = 2 * f.hydrogen;
   while (a % 2 == 0 && b % 2 == 0 && c % 2 == 0 && d % 2 == 0) {
     a /= 2;
     b /= 2;
     c /= 2;
     d /= 2;
   }
-  return coefficient(a) + fuel + " + " + coefficient(b) + "O2 -> " +
+  return coefficient(a) + fuelFormula(f) + " + " + coefficient(b) + "O2 -> " +
          coefficient(c) + "CO2 + " + coefficient(d) + "H2O";
 }
 
-State stateNamed(std::string_view word) {
-  if (word == "gas") return State::gas;
-  return word == "liquid" ? State::liquid : State::solid;
-}
-
-// The hydrogen count of a fuel from its third draw `r`: even, from 2 to
-// 2 * numc + 2, so that the fuel can be a molecule; a one-carbon fuel is
-// methane.
-int hydrogenCount(int numc, int r) {
-  return numc == 1 ? 4 : 2 * (r % (numc + 1)) + 2;
-}
-
 Reactants draw() {
-  Fuel f{};
-  f.numc = static_cast<int>(randomBelow(6)) + 1;
-  f.numo = static_cast<int>(randomBelow(static_cast<std::uint32_t>(f.numc)));
-  const auto r = static_cast<int>(
-      randomBelow(static_cast<std::uint32_t>(2 * f.numc - f.numo)));
-  f.numh = hydrogenCount(f.numc, r);
-  return {{}, {f.numc, f.numo, f.numh}};
+  const auto row = randomBelow(static_cast<std::uint32_t>(std::size(fuels)));
+  return {{}, {static_cast<int>(row)}};
 }
 
-// Every third draw of every numc and numo, each fuel once.
 void everyDraw(const std::function<void(const Reactants&)>& visit) {
-  for (int c = 1; c <= 6; ++c) {
-    for (int o = 0; o < c; ++o) {
-      std::set<int> counts;
-      for (int r = 0; r < 2 * c - o; ++r) counts.insert(hydrogenCount(c, r));
-      for (int h : counts) visit({{}, {c, o, h}});
-    }
+  for (std::size_t row = 0; row < std::size(fuels); ++row) {
+    visit({{}, {static_cast<int>(row)}});
   }
 }
 
 FormulaEquations formulas(const Reactants& r) {
-  const Fuel f = fuelOf(r);
+  const Fuel& f = fuelOf(r);
   return terms::derive(
-      {terms::side(terms::molecule(fuelFormula(f), stateNamed(fuelState(f))),
+      {terms::side(terms::molecule(fuelFormula(f), f.state),
                    terms::molecule("O2", State::gas)),
        terms::side(terms::carbonDioxide(), terms::water(State::gas))});
 }
 
 QuestionTexts compose(const Reactants& r) {
-  const Fuel f = fuelOf(r);
-  const std::string fuel = fuelFormula(f);
+  const Fuel& f = fuelOf(r);
   QuestionTexts t;
   t.qtype = "combustion in air -> combine with oxygen";
-  t.question = "burning " + fuel + " " + std::string(fuelState(f)) + " in air";
+  t.question =
+      "burning " + fuelFormula(f) + " " + std::string(stateWord(f)) + " in air";
   t.products = "carbon dioxide + water";
-  t.ionic = balancedCombustion(f, fuel);
+  t.ionic = balancedCombustion(f);
   return t;
 }
 
 std::vector<std::string> reasons(const Reactants& r) {
-  const Fuel f = fuelOf(r);
-  return {"In air, carbon burns to carbon dioxide and hydrogen to water.",
-          "Balance C, then H, then O: " +
-              balancedCombustion(f, fuelFormula(f)) + "."};
+  const Fuel& f = fuelOf(r);
+  return {fuelFormula(f) + " is " + std::string(f.name) + ".",
+          "In air, carbon burns to carbon dioxide and hydrogen to water.",
+          "Balance C, then H, then O: " + balancedCombustion(f) + "."};
 }
 
 QuestionTexts html(const Reactants& r) {
-  const Fuel f = fuelOf(r);
+  const Fuel& f = fuelOf(r);
   const QuestionTexts words = compose(r);
   return {"burning " + htmlFormula(fuelFormula(f)) + " " +
-              std::string(fuelState(f)) + " in air",
+              std::string(stateWord(f)) + " in air",
           richText(words.qtype).html, richText(words.products).html,
           htmlEquation(formulas(r).formula, false)};
 }
@@ -131,8 +138,8 @@ QuestionTexts html(const Reactants& r) {
 
 const ReactionType combustion = {
     "combustion (burning in air)",
-    "combustion: a fuel of carbon, hydrogen and possibly oxygen burns in air "
-    "to carbon dioxide and water, with balanced coefficients.",
+    "combustion: a carbon fuel, such as methane, ethanol or glucose, burns in "
+    "air to carbon dioxide and water, with balanced coefficients.",
     draw,
     compose,
     formulas,

@@ -22,9 +22,24 @@ bool displaces(const Ion& metal, const Ion& dissolved) {
 // with its salt.
 bool isAsked(const Ion& metal) { return !reactsWithWater(metal.formula); }
 
-// The new salt exists, wherever one forms.
-bool formsRealSalt(const Ion& rp, const Ion& ep, const Ion& en) {
-  return !displaces(rp, ep) || compoundExists(rp, en);
+// Metals at or above this one are never deposited from a solution: a metal
+// more reactive still would react with the water instead.
+constexpr std::string_view lowestNeverDeposited = "Al";
+
+// Metals that dissolve in a hydroxide solution, giving hydrogen, as their
+// oxides and hydroxides dissolve in alkali; never put into one.
+constexpr std::string_view dissolveInAlkali = "Al Zn";
+
+// What a question would claim is true: a metal is deposited only where it
+// can be, a new salt exists and can stand in water, and the metal put in
+// meets no solution that dissolves it.
+bool askable(const Ion& rp, const Ion& ep, const Ion& en) {
+  if (isListed(dissolveInAlkali, rp.formula) && en.formula == "OH") {
+    return false;
+  }
+  return !displaces(rp, ep) ||
+         (reactivity(ep.formula) < reactivity(lowestNeverDeposited) &&
+          compoundExists(rp, en) && staysInWater(rp, en));
 }
 
 // The free metal, then the dissolved salt, whose metal and anion are drawn
@@ -44,7 +59,7 @@ Reactants draw() {
         return reactantsOf(std::move(rp), std::move(ep), std::move(en));
       },
       [](const Reactants& r) {
-        return formsRealSalt(r.ions[0], r.ions[1], r.ions[2]);
+        return askable(r.ions[0], r.ions[1], r.ions[2]);
       });
 }
 
@@ -55,7 +70,7 @@ void everyDraw(const std::function<void(const Reactants&)>& visit) {
       if (!isOtherMetal(ep, rp)) return;
       forEachIon(role::anion, [&](const Ion& en) {
         if (isDrawnDissolved(ep, en) && compoundExists(ep, en) &&
-            formsRealSalt(rp, ep, en)) {
+            askable(rp, ep, en)) {
           visit({{rp, ep, en}, {}});
         }
       });

@@ -6,21 +6,32 @@ std::string nonmetal;
 
 namespace {
 
+// In the order a teacher lists them: the halogens, then by group.
 // clang-format off
 constexpr NonmetalElement nonmetalElements[] = {
     // anion  element             formula  state
-    {"I",     "iodine solid",     "I2",    State::solid},
-    {"Br",    "bromine liquid",   "Br2",   State::liquid},
-    {"N",     "nitrogen gas",     "N2",    State::gas},
-    {"O",     "oxygen gas",       "O2",    State::gas},
     {"F",     "fluorine gas",     "F2",    State::gas},
-    {"P",     "phosphorus solid", "P",     State::solid},
-    {"S",     "sulfur solid",     "S",     State::solid},
     {"Cl",    "chlorine gas",     "Cl2",   State::gas},
+    {"Br",    "bromine liquid",   "Br2",   State::liquid},
+    {"I",     "iodine solid",     "I2",    State::solid},
+    {"O",     "oxygen gas",       "O2",    State::gas},
+    {"S",     "sulfur solid",     "S",     State::solid},
+    {"N",     "nitrogen gas",     "N2",    State::gas},
+    {"P",     "phosphorus solid", "P",     State::solid},
 };
 // clang-format on
 
 }  // namespace
+
+std::vector<Ion> nonmetalAnions() {
+  std::vector<Ion> anions;
+  for (const NonmetalElement& e : nonmetalElements) {
+    forEachIon(role::anion, [&](const Ion& i) {
+      if (i.formula == e.anion) anions.push_back(i);
+    });
+  }
+  return anions;
+}
 
 const NonmetalElement* nonmetalElement(const Ion& anion) {
   for (const NonmetalElement& e : nonmetalElements) {

@@ -5,6 +5,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "equation.h"
 #include "ion.h"
@@ -23,6 +24,9 @@ struct NonmetalElement {
 
 // The free element of `anion`, or null for an anion with none.
 const NonmetalElement* nonmetalElement(const Ion& anion);
+
+// The anions of every nonmetal with a free element, the halogens first.
+std::vector<Ion> nonmetalAnions();
 
 // Whether `i` is a metal randomMetal can draw: a single-element cation whose
 // name shows no charge.

@@ -37,6 +37,7 @@ std::vector<std::string> neutralisationReasons(const Reactants& r,
   const Ion& rn = r.ions[2];
   std::vector<std::string> lines;
   if (isWeakAcid(an)) lines.push_back(weakAcidReason(an));
+  why::addWeakBase(lines, rp, rn);
   for (const Ion* anion : {&rn, &an}) {
     if (isSolubleChar(rp, *anion) != soluble) {
       lines.push_back(why::solubility(rp, *anion));

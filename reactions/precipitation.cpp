@@ -1,6 +1,10 @@
 // 6. Two salt solutions mixed: a precipitate, or none.
 // Reactants: the cation and anion of salt A, then of salt B, which shares
 // neither ion formula with salt A.
+#include <algorithm>
+#include <iterator>
+#include <string>
+#include <string_view>
 #include <utility>
 
 #include "reasons.h"
@@ -32,15 +36,52 @@ void drawDissolvedSalt(Ion& rp, Ion& rn) {
   }
 }
 
-// Every salt the question names exists: both solutions and both new salts,
-// whether or not one precipitates.
+// Ions that react with each other in some other way than by swapping
+// partners, by formula and charge; the drill never mixes them.
+struct OtherReaction {
+  std::string_view first;
+  std::string_view second;
+};
+// clang-format off
+constexpr OtherReaction otherReactions[] = {
+    // ion    with    what happens instead
+    {"NH4+",  "OH-"},  // ammonia is given off: the test for ammonium
+    {"HCO3-", "OH-"},  // the hydroxide neutralises the bicarbonate
+    {"Fe3+",  "I-"},   // iron(III) takes the electrons of iodide: iodine
+    {"Cu2+",  "I-"},   // copper(II) gives copper(I) iodide and iodine
+    {"Fe3+",  "Sn2+"}, // tin(II) gives its electrons to iron(III)
+};
+// clang-format on
+
+bool reactOtherwise(const Ion& a, const Ion& b) {
+  const std::string x = a.makeFormula();
+  const std::string y = b.makeFormula();
+  return std::any_of(std::begin(otherReactions), std::end(otherReactions),
+                     [&](const OtherReaction& o) {
+                       return (x == o.first && y == o.second) ||
+                              (x == o.second && y == o.first);
+                     });
+}
+
+// Every salt the question names exists, and each new salt can stand in
+// water, whether or not it precipitates; no ion of one solution reacts
+// with one of the other in some other way.
 bool askable(const Reactants& r) {
   const Ion& ap = r.ions[0];
   const Ion& an = r.ions[1];
   const Ion& bp = r.ions[2];
   const Ion& bn = r.ions[3];
-  return compoundExists(ap, an) && compoundExists(bp, bn) &&
-         compoundExists(ap, bn) && compoundExists(bp, an);
+  if (!compoundExists(ap, an) || !compoundExists(bp, bn) ||
+      !compoundExists(ap, bn) || !compoundExists(bp, an) ||
+      !staysInWater(ap, bn) || !staysInWater(bp, an)) {
+    return false;
+  }
+  for (const Ion* a : {&ap, &an}) {
+    for (const Ion* b : {&bp, &bn}) {
+      if (reactOtherwise(*a, *b)) return false;
+    }
+  }
+  return true;
 }
 
 // Salt A, then salt B until it brings a new cation and a new anion and the
@@ -109,6 +150,8 @@ std::vector<std::string> reasons(const Reactants& r) {
   const Ion& bn = r.ions[3];
   std::vector<std::string> lines = {why::solubility(ap, bn),
                                     why::solubility(bp, an)};
+  why::addWeakBase(lines, ap, an);
+  why::addWeakBase(lines, bp, bn);
   if (isSolubleChar(ap, bn) == soluble && isSolubleChar(bp, an) == soluble) {
     return lines;
   }

@@ -29,6 +29,13 @@ std::string activity(const Ion& metal, std::string_view other, bool above,
          std::string(soWhat) + ".";
 }
 
+void addWeakBase(std::vector<std::string>& reasons, const Ion& cation,
+                 const Ion& anion) {
+  if (!isWeakBase(cation, anion)) return;
+  reasons.push_back(words::compound(cation, anion) +
+                    " is a weak base: it stays a molecule in water.");
+}
+
 std::string series() {
   return "The activity series: " + activitySeriesText() + ".";
 }

@@ -30,6 +30,11 @@ void addSpectators(std::vector<std::string>& reasons,
 std::string activity(const Ion& metal, std::string_view other, bool above,
                      std::string_view soWhat);
 
+// "ammonium hydroxide is a weak base: it stays a molecule in water.", where
+// the compound of `cation` and `anion` is the weak base.
+void addWeakBase(std::vector<std::string>& reasons, const Ion& cation,
+                 const Ion& anion);
+
 // "The activity series: K Na Li Mg Al Zn Fe Sn Pb (H) Cu Hg Ag Au."
 std::string series();
 

@@ -17,6 +17,9 @@ Constituent constituent(const Ion& i, const Ion& partner) {
 namespace terms {
 
 Term compound(const Ion& cation, const Ion& anion, State state) {
+  if (isWeakBase(cation, anion)) {
+    return molecule(makeFormula(cation, anion), state);
+  }
   return {1, makeFormula(cation, anion), 0, state,
           std::array<Constituent, 2>{constituent(cation, anion),
                                      constituent(anion, cation)}};

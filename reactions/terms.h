@@ -14,7 +14,7 @@
 namespace terms {
 
 // A compound of `cation` and `anion`, as makeFormula writes it, with the
-// ions it dissolves into.
+// ions it dissolves into; the weak base dissolves into none.
 Term compound(const Ion& cation, const Ion& anion, State state);
 // An acid: a strong one as the compound of hydrogen ions and its anion, a
 // weak one as a molecule that does not split into ions.

@@ -20,6 +20,19 @@ const Ion& hydroxide() {
   return oh;
 }
 
+const Ion& oxide() {
+  static const Ion o = catalogueIon("oxide");
+  return o;
+}
+
+// What a metal that does not react with cold water does instead. REQUIRES:
+// `metal` is a drawn metal that does not react with cold water.
+const chemistry::WaterBehaviour& behaviour(const Ion& metal) {
+  const chemistry::WaterBehaviour* w = slowInWater(metal.formula);
+  require(w != nullptr, "every metal drawn for water says what it does");
+  return *w;
+}
+
 Reactants draw() {
   // As randomMetal() drawn again until it is one.
   return reactantsOf(drawIon(isWaterMetal));
@@ -35,8 +48,7 @@ QuestionTexts compose(const Reactants& r) {
   t.qtype = "water + reactive metal -> hydrogen gas + metal hydroxide";
   t.question = "water + " + words::metal(rp);
   if (!reactsWithWater(rp.formula)) {
-    words::noReaction(t,
-                      rp.name + " is not reactive enough to react with water");
+    words::noReaction(t, rp.name + " " + std::string(behaviour(rp).coldWater));
     return t;
   }
   t.products = "hydrogen gas + " + words::compound(rp, hydroxide());
@@ -48,19 +60,19 @@ QuestionTexts compose(const Reactants& r) {
 
 std::vector<std::string> reasons(const Reactants& r) {
   const Ion& rp = r.ions[0];
-  if (rp.formula == chemistry::slowestInWater) {
-    return {rp.name +
-                " reacts with cold water too slowly to count: only the "
-                "metals above it in the activity series do.",
-            why::series()};
+  if (!reactsWithWater(rp.formula)) {
+    const chemistry::WaterBehaviour& w = behaviour(rp);
+    std::vector<std::string> lines = {rp.name + " " + std::string(w.coldWater) +
+                                      "."};
+    if (w.steam) {
+      lines.push_back("In steam it gives " + words::compound(rp, oxide()) +
+                      " and hydrogen.");
+    }
+    lines.push_back(why::series());
+    return lines;
   }
   const std::string magnesium(
       catalogueIonWithFormula(chemistry::slowestInWater)->name);
-  if (!reactsWithWater(rp.formula)) {
-    return {why::activity(rp, magnesium, false,
-                          "it does not react with cold water"),
-            why::series()};
-  }
   std::vector<std::string> lines = {
       why::activity(rp, magnesium, true,
                     "it displaces hydrogen from cold water"),
@@ -88,7 +100,8 @@ FormulaEquations formulas(const Reactants& r) {
 const ReactionType waterMetal = {
     "water + reactive metal",
     "water + reactive metal: a metal above magnesium gives hydrogen gas and "
-    "the metal hydroxide; a less reactive one does not react.",
+    "the metal hydroxide; magnesium reacts only very slowly, zinc only with "
+    "steam, and aluminium not at all under its layer of oxide.",
     draw,
     compose,
     formulas,

@@ -5,10 +5,10 @@
 namespace words {
 
 std::string compound(const Ion& cation, const Ion& anion) {
-  return cation.name + " " + anion.name;
+  return ionName(cation) + " " + anion.name;
 }
 
-std::string ions(const Ion& i) { return i.name + " ions"; }
+std::string ions(const Ion& i) { return ionName(i) + " ions"; }
 
 std::string metal(const Ion& i) { return i.name + " metal"; }
 
@@ -36,7 +36,7 @@ WordSide& WordSide::acid(const Ion& anion) {
 }
 
 WordSide& WordSide::compound(const Ion& cation, const Ion& anion) {
-  if (isSolubleChar(cation, anion) != soluble) {
+  if (isSolubleChar(cation, anion) != soluble || isWeakBase(cation, anion)) {
     return add(WordTerm::Shape::compound, &cation, &anion);
   }
   add(WordTerm::Shape::ions, &cation);

@@ -35,7 +35,8 @@ class WordSide {
   // An acid: a strong one as hydrogen ions and its anion's ions, a weak one
   // whole.
   WordSide& acid(const Ion& anion);
-  // A compound: its ions where it dissolves, else the compound whole.
+  // A compound: its ions where it dissolves into them, else the compound
+  // whole, as the weak base is.
   WordSide& compound(const Ion& cation, const Ion& anion);
   WordSide& metal(const Ion& i) { return add(WordTerm::Shape::metal, &i); }
   WordSide& phrase(std::string_view text) {

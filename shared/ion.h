@@ -1,10 +1,10 @@
 // shared/: the ion model. It includes equations/ and base/.
 //
 // The ion model of the reaction drill, its one include: the ion record and
-// the catalogue of the 39 ions the drill knows, the compounds they form,
+// the catalogue of the ions the drill knows, the compounds they form,
 // random selection of ions by role, the activity series, the solubility
-// rules, formula writing and the marking of typed answers, one header per
-// topic.
+// rules and their sentences, formula writing and the marking of typed
+// answers, one header per topic.
 //
 // Header-only. Every definition is inline, so any number of translation units
 // of one program may include it and share one catalogue. Names and formulas
@@ -17,7 +17,9 @@
 #include "ion_compounds.h"
 #include "ion_formulas.h"
 #include "ion_marking.h"
+#include "ion_names.h"
 #include "ion_selection.h"
 #include "ion_solubility.h"
+#include "solubility_sentences.h"
 
 #endif  // REACTION_DRILL_SHARED_ION_H_

@@ -55,7 +55,32 @@ namespace chemistry {
 inline constexpr std::string_view firstBelowHydrogen = "Cu";
 inline constexpr std::string_view slowestInWater = "Mg";
 
+// What the metals do with water that stand above hydrogen but too low in
+// the series to react with cold water as the metals above magnesium do.
+struct WaterBehaviour {
+  std::string_view metal;      // formula
+  std::string_view coldWater;  // what it does, after its name
+  bool steam;  // whether steam takes it to its oxide and hydrogen
+};
+// clang-format off
+inline constexpr WaterBehaviour slowInWater[] = {
+    // metal  what it does                                             steam
+    {"Mg",    "reacts only very slowly with cold water",               true},
+    {"Al",    "does not react with water: a layer of oxide protects it", false},
+    {"Zn",    "reacts only with steam",                                true},
+};
+// clang-format on
+
 }  // namespace chemistry
+
+// What the metal of `formula` does with water, where it is too low in the
+// series to react with cold water; null for any other metal.
+inline const chemistry::WaterBehaviour* slowInWater(std::string_view formula) {
+  for (const chemistry::WaterBehaviour& w : chemistry::slowInWater) {
+    if (w.metal == formula) return &w;
+  }
+  return nullptr;
+}
 
 // True for a metal above copper: it displaces hydrogen from an acid.
 inline bool reactsWithAcid(std::string_view e) {

@@ -48,7 +48,7 @@ struct Ion {
   bool getResponse(std::string_view input, std::ostream& out = std::cout) const;
 };
 
-// The charge with its sign: -2 for sulphate, +3 for aluminium.
+// The charge with its sign: -2 for sulfate, +3 for aluminium.
 inline int signedCharge(const Ion& i) {
   return i.isAnion() ? -i.valency : i.valency;
 }
@@ -108,7 +108,7 @@ inline constexpr CatalogueRow ionCatalogue[] = {
     {"potassium",    "K",    cation,  1,       single,     ""},
     {"nitrate",      "NO3",  anion,   1,       group,      "nitric"},
     {"phosphate",    "PO4",  anion,   3,       group,      "phosphoric"},
-    {"sulphate",     "SO4",  anion,   2,       group,      "sulphuric"},
+    {"sulfate",      "SO4",  anion,   2,       group,      "sulfuric"},
     {"hydroxide",    "OH",   anion,   1,       group,      ""},
     {"carbonate",    "CO3",  anion,   2,       group,      "carbonic"},
     {"ammonium",     "NH4",  cation,  1,       group,      ""},

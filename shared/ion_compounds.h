@@ -1,12 +1,10 @@
 // Which ions and compounds school chemistry knows. The catalogue holds an
 // ion that forms no simple compound, and its ions pair into some compounds
-// that do not exist; no question names any of them, as a reactant or as a
-// product.
+// that do not exist, or not as the formula says; no question names any of
+// them, as a reactant or as a product.
 #ifndef REACTION_DRILL_SHARED_ION_COMPOUNDS_H_
 #define REACTION_DRILL_SHARED_ION_COMPOUNDS_H_
 
-#include <algorithm>
-#include <iterator>
 #include <string_view>
 
 #include "ion_catalogue.h"
@@ -18,20 +16,40 @@ namespace chemistry {
 inline constexpr std::string_view ionsNeverNamed = "copper(III)";
 
 struct CompoundRule {
-  std::string_view anions;    // the anion formulas the rule covers
-  std::string_view onlyWith;  // the cations, by name, that form them; empty
-                              // for every cation
-  std::string_view never;     // cations, by name, that never form them
+  std::string_view cations;  // by name; empty for every cation
+  std::string_view anions;   // by formula; empty for every anion
+  bool exists;
 };
 
-// Each row says which compounds of its anions exist.
+inline constexpr bool exists = true;
+inline constexpr bool never = false;
+
+// Applied top to bottom; the first rule that covers the pair decides, and
+// a pair that no rule covers exists.
 // clang-format off
 inline constexpr CompoundRule compoundRules[] = {
-    // anions  formed only with                                       never with
-    {"O N P",  "",                                                    "ammonium"},
-    // A carbonate ion and a 3+ ion hydrolyse each other.
-    {"CO3",    "",                                                    "aluminium chromium iron(III) gold"},
-    {"HCO3",   "lithium sodium potassium ammonium magnesium barium", ""},
+    // cations                                    anions   exists
+    // Gold(III) forms its chloride and bromide; no other gold compound is
+    // school chemistry.
+    {"gold",                                      "Cl Br", exists},
+    {"gold",                                      "",      never},
+    {"ammonium",                                  "O N P", never},
+    // Only the most reactive metals, and zinc, form phosphides.
+    {"lithium sodium potassium magnesium barium aluminium zinc",
+                                                  "P",     exists},
+    {"",                                          "P",     never},
+    // A carbonate ion and a 3+ ion hydrolyse each other; beryllium and
+    // mercury(II) give basic salts or the oxide instead.
+    {"aluminium chromium iron(III) gold beryllium mercury",
+                                                  "CO3",   never},
+    {"lithium sodium potassium ammonium magnesium barium",
+                                                  "HCO3",  exists},
+    {"",                                          "HCO3",  never},
+    // Silver and mercury(II) give their oxides where a hydroxide would form.
+    {"silver mercury",                            "OH",    never},
+    // Copper(II) and iron(III) take the electrons of iodide: they give
+    // copper(I) iodide and iodine, or iron(II) and iodine.
+    {"copper copper(II) iron(III)",               "I",     never},
 };
 // clang-format on
 
@@ -46,13 +64,13 @@ inline bool isNamed(const Ion& i) {
 // may name it.
 inline bool compoundExists(const Ion& cation, const Ion& anion) {
   if (!isNamed(cation) || !isNamed(anion)) return false;
-  return std::all_of(std::begin(chemistry::compoundRules),
-                     std::end(chemistry::compoundRules),
-                     [&](const chemistry::CompoundRule& rule) {
-                       return !isListed(rule.anions, anion.formula) ||
-                              (!isListed(rule.never, cation.name) &&
-                               ion_detail::covers(rule.onlyWith, cation.name));
-                     });
+  for (const chemistry::CompoundRule& rule : chemistry::compoundRules) {
+    if (ion_detail::covers(rule.cations, cation.name) &&
+        ion_detail::covers(rule.anions, anion.formula)) {
+      return rule.exists;
+    }
+  }
+  return true;
 }
 
 #endif  // REACTION_DRILL_SHARED_ION_COMPOUNDS_H_

@@ -44,12 +44,6 @@ Ion drawIon(Accept accept) {
   return drawIonInPlace(accept);
 }
 
-// True for a name such as "iron(III)" that states the charge; plain "iron"
-// does not.
-inline bool namesItsCharge(const Ion& i) {
-  return !i.name.empty() && i.name.back() == ')';
-}
-
 // The roles the selectors draw, one test each, so that a program can list
 // every ion a selector can give.
 namespace role {

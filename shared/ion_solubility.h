@@ -1,13 +1,11 @@
 // The solubility rules: whether the salt of a cation and an anion
-// dissolves, from a short ordered list of rules, and which acids stay
-// molecules in water.
+// dissolves, from a short ordered list of rules, and which acids and bases
+// stay molecules in water.
 #ifndef REACTION_DRILL_SHARED_ION_SOLUBILITY_H_
 #define REACTION_DRILL_SHARED_ION_SOLUBILITY_H_
 
-#include <algorithm>
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include "ion_catalogue.h"
 #include "text.h"
@@ -19,37 +17,57 @@ inline constexpr char noRule = ' ';  // the rules cannot tell
 
 namespace chemistry {
 
+// What a salt does in water.
+enum class InWater {
+  dissolves,
+  staysSolid,
+  // Never a solution nor a precipitate: it reacts with the water instead,
+  // an oxide to the hydroxide, a sulfide to hydrogen sulfide.
+  reactsWithWater,
+};
+
 struct SolubilityRule {
   std::string_view cations;  // the cation formulas the rule covers, or empty
                              // for every cation
   std::string_view anions;   // the anion formulas it covers, or empty for
                              // every anion
-  char usual;                // the code for the ions it covers
-  bool asked;  // whether a quiz may ask it: an oxide does not dissolve, but
-               // neither does it stay in the water unchanged
-  std::string_view exceptions;  // cations that take the opposite code
-  std::string_view because;     // what a teacher adds to the rule, if any
+  InWater usually;           // what the salts it covers do
+  // Cations whose salts do the other: stay solid where the rule's dissolve,
+  // dissolve where the rule's stay solid.
+  std::string_view exceptions;
 };
+
+inline constexpr InWater dissolves = InWater::dissolves;
+inline constexpr InWater staysSolid = InWater::staysSolid;
+inline constexpr InWater reactsWithWater = InWater::reactsWithWater;
 
 // Applied top to bottom; the first rule that covers the pair decides.
 // clang-format off
 inline constexpr SolubilityRule solubilityRules[] = {
-    // cations        anions      usual asked  opposite code        because
-    {"",              "O N P",    'N',  false, "",                  "they react with water instead"},
-    {"K Na Li NH4 H", "",         'Y',  true,  "",                  ""},
-    {"",              "NO3 HCO3", 'Y',  true,  "",                  ""},
-    {"",              "Cl Br",    'Y',  true,  "Ag Pb",             ""},
-    {"",              "I",        'Y',  true,  "Ag Pb Hg",          ""},
-    {"",              "SO4",      'Y',  true,  "Ba Sr Pb",          ""},
-    {"",              "OH",       'N',  true,  "Ba Sr",             ""},
-    {"",              "CO3 PO4",  'N',  true,  "",                  ""},
-    {"",              "S",        'N',  true,  "Be Mg Ca Ba Sr",    ""},
-    {"",              "F",        'Y',  true,  "Mg Ca Ba Sr Pb Mn", ""},
+    // cations            anions      usually          exceptions
+    {"K Na Li Ca Sr Ba",  "O",        reactsWithWater, ""},
+    {"",                  "O",        staysSolid,      ""},
+    {"",                  "N P",      reactsWithWater, ""},
+    {"Be Mg Al Cr",       "S",        reactsWithWater, ""},
+    {"K Na Li NH4",       "",         dissolves,       ""},
+    {"",                  "NO3 HCO3", dissolves,       ""},
+    {"",                  "Cl Br",    dissolves,       "Ag Pb"},
+    {"",                  "I",        dissolves,       "Ag Pb Hg"},
+    {"",                  "SO4",      dissolves,       "Ba Sr Pb"},
+    {"",                  "OH",       staysSolid,      "Ba Sr"},
+    {"",                  "CO3 PO4",  staysSolid,      ""},
+    {"",                  "S",        staysSolid,      "Ca Ba Sr"},
+    {"",                  "F",        dissolves,       "Mg Ca Ba Sr Pb Mn"},
 };
 // clang-format on
 
 // The anions whose acids are weak: the acid stays a molecule in water.
 inline constexpr std::string_view weakAcidAnions = "F PO4 CO3";
+
+// The cation and anion of the one weak base: ammonium hydroxide stays a
+// molecule in water, as the weak acids do.
+inline constexpr std::string_view weakBaseCation = "NH4";
+inline constexpr std::string_view weakBaseAnion = "OH";
 
 }  // namespace chemistry
 
@@ -62,27 +80,52 @@ inline bool covers(std::string_view words, std::string_view word) {
 
 }  // namespace ion_detail
 
-// The rule that decides whether the salt of cation `rp` with anion `rn`
-// dissolves, or null when no rule covers the pair. The order of the
-// arguments matters.
-inline const chemistry::SolubilityRule* solubilityRule(const Ion& rp,
-                                                       const Ion& rn) {
+// The rule that decides what the salt of the cation formula `cation` with
+// the anion formula `anion` does in water, or null when no rule covers the
+// pair.
+inline const chemistry::SolubilityRule* solubilityRuleOf(
+    std::string_view cation, std::string_view anion) {
   for (const chemistry::SolubilityRule& rule : chemistry::solubilityRules) {
-    if (ion_detail::covers(rule.cations, rp.formula) &&
-        ion_detail::covers(rule.anions, rn.formula)) {
+    if (ion_detail::covers(rule.cations, cation) &&
+        ion_detail::covers(rule.anions, anion)) {
       return &rule;
     }
   }
   return nullptr;
 }
 
+// The rule that decides whether the salt of cation `rp` with anion `rn`
+// dissolves, or null when no rule covers the pair. The order of the
+// arguments matters.
+inline const chemistry::SolubilityRule* solubilityRule(const Ion& rp,
+                                                       const Ion& rn) {
+  return solubilityRuleOf(rp.formula, rn.formula);
+}
+
+// What `rule` says of the salts of the cation formula `cation`.
+inline chemistry::InWater inWaterBy(const chemistry::SolubilityRule& rule,
+                                    std::string_view cation) {
+  if (!isListed(rule.exceptions, cation)) return rule.usually;
+  return rule.usually == chemistry::dissolves ? chemistry::staysSolid
+                                              : chemistry::dissolves;
+}
+
 // The solubility code of the salt of cation `rp` with anion `rn`: 'Y', 'N',
-// or a blank when no rule covers the pair.
+// or a blank when no rule covers the pair. A salt that reacts with water
+// does not dissolve.
 inline char isSolubleChar(const Ion& rp, const Ion& rn) {
   const chemistry::SolubilityRule* rule = solubilityRule(rp, rn);
   if (rule == nullptr) return noRule;
-  if (!isListed(rule->exceptions, rp.formula)) return rule->usual;
-  return rule->usual == soluble ? insoluble : soluble;
+  return inWaterBy(*rule, rp.formula) == chemistry::dissolves ? soluble
+                                                              : insoluble;
+}
+
+// Whether the salt of `rp` and `rn` can stand in water, dissolved or as a
+// solid: one that reacts with water is never a solution nor a precipitate,
+// and no quiz asks whether it dissolves. A pair no rule covers passes.
+inline bool staysInWater(const Ion& rp, const Ion& rn) {
+  const chemistry::SolubilityRule* rule = solubilityRule(rp, rn);
+  return rule == nullptr || rule->usually != chemistry::reactsWithWater;
 }
 
 // Whether the acid of `anion` is weak: in water it stays a molecule and is
@@ -96,95 +139,11 @@ inline std::string weakAcidReason(const Ion& anion) {
   return anion.acidname + " acid is a weak acid: it stays a molecule in water.";
 }
 
-namespace chemistry {
-
-struct ElementName {
-  std::string_view formula;
-  std::string_view name;
-};
-
-// The elements the rules name that the catalogue holds no ion of.
-// clang-format off
-inline constexpr ElementName otherElementNames[] = {
-    // formula  name
-    {"Ca",      "calcium"},
-    {"Sr",      "strontium"},
-    {"H",       "hydrogen"},
-};
-// clang-format on
-
-}  // namespace chemistry
-
-namespace ion_detail {
-
-// The element of a cation formula, as the catalogue names its ion without
-// a charge in brackets: "lead" for "Pb".
-inline std::string elementName(std::string_view formula) {
-  for (const chemistry::ElementName& e : chemistry::otherElementNames) {
-    if (e.formula == formula) return std::string(e.name);
-  }
-  const chemistry::CatalogueRow* row = catalogueIonWithFormula(formula);
-  if (row == nullptr) return std::string(formula);
-  return std::string(row->name.substr(0, row->name.find('(')));
-}
-
-// "chlorides" for "Cl".
-inline std::string anionsNamed(std::string_view formula) {
-  for (const chemistry::CatalogueRow& row : chemistry::ionCatalogue) {
-    if (row.sign && row.formula == formula) return std::string(row.name) + "s";
-  }
-  return std::string(formula);
-}
-
-// The names of each formula of the blank-separated `formulas`.
-template <typename Name>
-std::vector<std::string> namesOf(std::string_view formulas, Name name) {
-  std::vector<std::string> names;
-  for (std::size_t at = 0; at < formulas.size();) {
-    const std::size_t end = std::min(formulas.find(' ', at), formulas.size());
-    names.push_back(name(formulas.substr(at, end - at)));
-    at = end + 1;
-  }
-  return names;
-}
-
-}  // namespace ion_detail
-
-// The rule as a teacher says it: "Chlorides and bromides dissolve, except
-// those of silver and lead.", written from its own columns, so that the two
-// can never disagree.
-namespace ion_detail {
-
-inline std::string writtenSentence(const chemistry::SolubilityRule& rule) {
-  std::string sentence =
-      rule.anions.empty()
-          ? "salts of " + listed(ion_detail::namesOf(rule.cations,
-                                                     ion_detail::elementName))
-          : listed(ion_detail::namesOf(rule.anions, ion_detail::anionsNamed));
-  sentence += rule.usual == soluble ? " dissolve" : " do not dissolve";
-  if (!rule.exceptions.empty()) {
-    sentence +=
-        ", except those of " +
-        listed(ion_detail::namesOf(rule.exceptions, ion_detail::elementName));
-  }
-  if (!rule.because.empty()) sentence += ": " + std::string(rule.because);
-  return capitalised(sentence + ".");
-}
-
-}  // namespace ion_detail
-
-// The sentences are the same every time, so each is written once.
-// REQUIRES: `rule` is a row of chemistry::solubilityRules.
-inline const std::string& ruleSentence(const chemistry::SolubilityRule& rule) {
-  static const auto sentences = [] {
-    std::vector<std::string> all;
-    for (const chemistry::SolubilityRule& r : chemistry::solubilityRules) {
-      all.push_back(ion_detail::writtenSentence(r));
-    }
-    return all;
-  }();
-  return sentences[static_cast<std::size_t>(&rule -
-                                            chemistry::solubilityRules)];
+// Whether the compound of `cation` and `anion` is the weak base, ammonium
+// hydroxide: dissolved, it stays a molecule and is written whole.
+inline bool isWeakBase(const Ion& cation, const Ion& anion) {
+  return cation.formula == chemistry::weakBaseCation &&
+         anion.formula == chemistry::weakBaseAnion;
 }
 
 #endif  // REACTION_DRILL_SHARED_ION_SOLUBILITY_H_

@@ -83,7 +83,7 @@ TEST(FormulaEquations, WorkedExamples) {
        "HCl(aq) + NaOH(aq) -> NaCl(aq) + H2O(l)",
        "H+(aq) + Cl-(aq) + Na+(aq) + OH-(aq) -> Na+(aq) + Cl-(aq) + H2O(l)",
        "H+(aq) + OH-(aq) -> H2O(l)"},
-      {of(1, {"sulphate", "lead(II)", "oxide"}),
+      {of(1, {"sulfate", "lead(II)", "oxide"}),
        "H2SO4(aq) + PbO(s) -> PbSO4(s) + H2O(l)",
        "2H+(aq) + SO42-(aq) + PbO(s) -> PbSO4(s) + H2O(l)",
        "2H+(aq) + SO42-(aq) + PbO(s) -> PbSO4(s) + H2O(l)"},
@@ -104,7 +104,7 @@ TEST(FormulaEquations, WorkedExamples) {
       {of(3, {"phosphate", "magnesium"}),
        "2H3PO4(aq) + 3Mg(s) -> 3H2(g) + Mg3(PO4)2(s)", "", ""},
       {of(3, {"chloride", "copper"}), "HCl(aq) + Cu(s) -> no reaction", "", ""},
-      {of(3, {"sulphate", "mercury"}), "H2SO4(aq) + Hg(l) -> no reaction", "",
+      {of(3, {"sulfate", "mercury"}), "H2SO4(aq) + Hg(l) -> no reaction", "",
        ""},
       {of(4, {"sodium"}), "2H2O(l) + 2Na(s) -> H2(g) + 2NaOH(aq)",
        "2H2O(l) + 2Na(s) -> H2(g) + 2Na+(aq) + 2OH-(aq)",
@@ -112,7 +112,7 @@ TEST(FormulaEquations, WorkedExamples) {
       {of(4, {"zinc"}), "H2O(l) + Zn(s) -> no reaction", "", ""},
       {of(5, {"sodium", "sulfide"}), "2Na(s) + S(s) -> Na2S(s)", "", ""},
       {of(5, {"magnesium", "phosphide"}), "3Mg(s) + 2P(s) -> Mg3P2(s)", "", ""},
-      {of(5, {"iron", "oxide"}), "2Fe(s) + O2(g) -> 2FeO(s)", "", ""},
+      {of(5, {"iron", "oxide"}), "4Fe(s) + 3O2(g) -> 2Fe2O3(s)", "", ""},
       {of(6, {"lead(II)", "nitrate", "potassium", "iodide"}),
        "Pb(NO3)2(aq) + 2KI(aq) -> PbI2(s) + 2KNO3(aq)",
        "Pb2+(aq) + 2NO3-(aq) + 2K+(aq) + 2I-(aq) -> PbI2(s) + 2K+(aq) + "
@@ -120,14 +120,20 @@ TEST(FormulaEquations, WorkedExamples) {
        "Pb2+(aq) + 2I-(aq) -> PbI2(s)"},
       {of(6, {"sodium", "chloride", "potassium", "nitrate"}),
        "NaCl(aq) + KNO3(aq) -> no reaction", "", ""},
-      {of(7, {"aluminium", "copper", "sulphate"}),
+      {of(7, {"aluminium", "copper", "sulfate"}),
        "2Al(s) + 3CuSO4(aq) -> 3Cu(s) + Al2(SO4)3(aq)",
        "2Al(s) + 3Cu2+(aq) + 3SO42-(aq) -> 3Cu(s) + 2Al3+(aq) + 3SO42-(aq)",
        "2Al(s) + 3Cu2+(aq) -> 3Cu(s) + 2Al3+(aq)"},
-      {of(7, {"copper", "zinc", "sulphate"}),
-       "Cu(s) + ZnSO4(aq) -> no reaction", "", ""},
-      {formulaEquations(Reaction{8, {{}, {2, 1, 4}}}),
-       "2C2H4O(l) + 5O2(g) -> 4CO2(g) + 4H2O(g)", "", ""},
+      {of(7, {"copper", "zinc", "sulfate"}), "Cu(s) + ZnSO4(aq) -> no reaction",
+       "", ""},
+      // Ammonium hydroxide is a weak base: it stays whole.
+      {of(6, {"iron(II)", "chloride", "ammonium", "hydroxide"}),
+       "FeCl2(aq) + 2NH4OH(aq) -> Fe(OH)2(s) + 2NH4Cl(aq)",
+       "Fe2+(aq) + 2Cl-(aq) + 2NH4OH(aq) -> Fe(OH)2(s) + 2NH4+(aq) + "
+       "2Cl-(aq)",
+       "Fe2+(aq) + 2NH4OH(aq) -> Fe(OH)2(s) + 2NH4+(aq)"},
+      {formulaEquations(burning("C2H6O")),
+       "C2H6O(l) + 3O2(g) -> 2CO2(g) + 3H2O(g)", "", ""},
   };
   for (const auto& e : examples) {
     EXPECT_EQ(ascii(e.got.formula), e.formula);

@@ -18,7 +18,7 @@ TEST(Formula, IonsWithTheirCharge) {
   const std::vector<std::tuple<std::string, std::string, std::string>> cases = {
       {"bromide", "Br-", "-"},       {"sodium", "Na+", "+"},
       {"barium", "Ba2+", "2+"},      {"iron(III)", "Fe3+", "3+"},
-      {"nitride", "N3-", "3-"},      {"sulphate", "SO42-", "2-"},
+      {"nitride", "N3-", "3-"},      {"sulfate", "SO42-", "2-"},
       {"phosphate", "PO43-", "3-"},  {"ammonium", "NH4+", "+"},
       {"bicarbonate", "HCO3-", "-"}, {"aluminium", "Al3+", "3+"}};
   for (const auto& [name, formula, charge] : cases) {
@@ -31,8 +31,8 @@ TEST(Formula, IonsWithTheirCharge) {
 TEST(Formula, Compounds) {
   const std::vector<std::tuple<std::string, std::string, std::string>> cases = {
       {"sodium", "chloride", "NaCl"},
-      {"aluminium", "sulphate", "Al2(SO4)3"},
-      {"ammonium", "sulphate", "(NH4)2SO4"},
+      {"aluminium", "sulfate", "Al2(SO4)3"},
+      {"ammonium", "sulfate", "(NH4)2SO4"},
       {"ammonium", "phosphate", "(NH4)3PO4"},
       {"magnesium", "hydroxide", "Mg(OH)2"},
       {"lead(II)", "nitrate", "Pb(NO3)2"},
@@ -41,7 +41,7 @@ TEST(Formula, Compounds) {
       {"potassium", "oxide", "K2O"},
       {"ammonium", "nitrate", "NH4NO3"},
       {"sodium", "nitrate", "NaNO3"},
-      {"barium", "sulphate", "BaSO4"},
+      {"barium", "sulfate", "BaSO4"},
       {"iron(III)", "hydroxide", "Fe(OH)3"},
       {"magnesium", "nitride", "Mg3N2"}};
   for (const auto& [cation, anion, formula] : cases) {
@@ -106,10 +106,10 @@ void expectVerdict(const Marked& actual, bool right, const std::string& line) {
 }
 
 TEST(Answers, FormulaVerdicts) {
-  expectVerdict(ionAnswer("sulphate", "SO42-"), true, "Correct.\n");
-  expectVerdict(ionAnswer("sulphate", "SO4"), false,
+  expectVerdict(ionAnswer("sulfate", "SO42-"), true, "Correct.\n");
+  expectVerdict(ionAnswer("sulfate", "SO4"), false,
                 "Incorrect; correct answer is SO42-\n");
-  expectVerdict(ionAnswer("sulphate", "so42-"), false,
+  expectVerdict(ionAnswer("sulfate", "so42-"), false,
                 "Close; correct answer is SO42-\n");
   expectVerdict(compoundAnswer("sodium", "chloride", "NaCl"), true,
                 "Correct.\n");
@@ -158,7 +158,7 @@ TEST(Answers, SolubleWordFoldsCase) {
 
 TEST(Answers, VerdictsGoToStandardOutputByDefault) {
   testing::internal::CaptureStdout();
-  const bool ionRight = named("sulphate").getResponse("SO42-");
+  const bool ionRight = named("sulfate").getResponse("SO42-");
   const bool compoundRight =
       getResponse(named("sodium"), named("chloride"), "nacl");
   const bool solubleRight =

@@ -109,7 +109,7 @@ TEST(TypedEquation, NamesWhatIsWrong) {
                  {{"H2CO3 + 2ZnCO3 -> 2ZnCO3 + H2O + CO2",
                    "Close; balanced, but not the smallest set"}});
   // Steam from a combustion may be written as the liquid too.
-  expectVerdicts(asFormula(formulaEquations(Reaction{8, {{}, {2, 0, 6}}})),
+  expectVerdicts(asFormula(formulaEquations(burning("C2H6"))),
                  {{"2C2H6 + 7O2 -> 4CO2 + 6H2O(l)", "Correct."},
                   {"2C2H6 + 7O2 -> 4CO2 + 6H2O(s)", "Close; H2O is (g) here"}});
   const FormulaEquations none =

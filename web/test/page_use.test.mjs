@@ -96,9 +96,9 @@ for (const [width, height, touch] of [[360, 740, true], [1366, 768, false]]) {
   });
 }
 
-// The first sulphate ion (aq) a precipitation question of some seed shows,
+// The first sulfate ion (aq) a precipitation question of some seed shows,
 // found through the console: its seed and the number of the question.
-function sulphateQuestion() {
+function sulfateQuestion() {
   for (let seed = 1; ; ++seed) {
     const out = execFileSync(DRILL, ['-s', String(seed), '-t', '6', '-n', '10', '-f'], { input: '\n'.repeat(10) });
     const k = out.toString().split('Question: ').findIndex((q) => q.includes(' SO42-(aq)'));
@@ -107,7 +107,7 @@ function sulphateQuestion() {
 }
 
 test('formulas are named for screen readers; the keys type at the caret', async () => {
-  const [seed, k] = sulphateQuestion();
+  const [seed, k] = sulfateQuestion();
   const session = await open(`#program=drill&seed=${seed}&type=6`);
   const { page } = session;
   for (let n = 1; n < 2 * k; ++n) await page.click('#reveal');
