@@ -21,6 +21,29 @@ bool canExchangeIons(const Ion& ap, const Ion& an, const Ion& bp,
   return bp.formula != ap.formula && bn.formula != an.formula;
 }
 
+// Whether the salt of the catalogue's entries `p` and `n` is drawn as a
+// solution and exists, from a table of every pair made once: the draws ask
+// it of every pair they pass over. REQUIRES: both are catalogue entries, in
+// place.
+bool isDissolvedSalt(const Ion& p, const Ion& n) {
+  const std::vector<Ion>& all = catalogue();
+  static const std::vector<bool> dissolved = [&all] {
+    std::vector<bool> table;
+    table.reserve(all.size() * all.size());
+    for (const Ion& cation : all) {
+      for (const Ion& anion : all) {
+        table.push_back(isDrawnDissolved(cation, anion) &&
+                        compoundExists(cation, anion));
+      }
+    }
+    return table;
+  }();
+  const auto at = [&all](const Ion& i) {
+    return static_cast<std::size_t>(&i - all.data());
+  };
+  return dissolved[at(p) * all.size() + at(n)];
+}
+
 // A fresh draw of `rp`, then `rn`, until their salt is drawn dissolved and
 // exists.
 void drawDissolvedSalt(Ion& rp, Ion& rn) {
@@ -28,7 +51,7 @@ void drawDissolvedSalt(Ion& rp, Ion& rn) {
     // As randomPos() then randomNeg() draw them, copied once taken.
     const Ion& p = drawIonInPlace(role::cation);
     const Ion& n = drawIonInPlace(role::anion);
-    if (isDrawnDissolved(p, n) && compoundExists(p, n)) {
+    if (isDissolvedSalt(p, n)) {
       rp = p;
       rn = n;
       return;
@@ -36,30 +59,38 @@ void drawDissolvedSalt(Ion& rp, Ion& rn) {
   }
 }
 
+// One ion by its formula and its charge.
+struct IonOf {
+  std::string_view formula;
+  int charge;
+
+  [[nodiscard]] bool is(const Ion& i) const {
+    return i.formula == formula && signedCharge(i) == charge;
+  }
+};
+
 // Ions that react with each other in some other way than by swapping
-// partners, by formula and charge; the drill never mixes them.
+// partners; the drill never mixes them.
 struct OtherReaction {
-  std::string_view first;
-  std::string_view second;
+  IonOf first;
+  IonOf second;
 };
 // clang-format off
 constexpr OtherReaction otherReactions[] = {
-    // ion    with    what happens instead
-    {"NH4+",  "OH-"},  // ammonia is given off: the test for ammonium
-    {"HCO3-", "OH-"},  // the hydroxide neutralises the bicarbonate
-    {"Fe3+",  "I-"},   // iron(III) takes the electrons of iodide: iodine
-    {"Cu2+",  "I-"},   // copper(II) gives copper(I) iodide and iodine
-    {"Fe3+",  "Sn2+"}, // tin(II) gives its electrons to iron(III)
+    // ion          with         what happens instead
+    {{"NH4",  1},   {"OH", -1}}, // ammonia is given off: the ammonium test
+    {{"HCO3", -1},  {"OH", -1}}, // the hydroxide neutralises the bicarbonate
+    {{"Fe",   3},   {"I",  -1}}, // iron(III) takes the electrons of iodide
+    {{"Cu",   2},   {"I",  -1}}, // copper(II) gives copper(I) iodide, iodine
+    {{"Fe",   3},   {"Sn",  2}}, // tin(II) gives its electrons to iron(III)
 };
 // clang-format on
 
 bool reactOtherwise(const Ion& a, const Ion& b) {
-  const std::string x = a.makeFormula();
-  const std::string y = b.makeFormula();
   return std::any_of(std::begin(otherReactions), std::end(otherReactions),
                      [&](const OtherReaction& o) {
-                       return (x == o.first && y == o.second) ||
-                              (x == o.second && y == o.first);
+                       return (o.first.is(a) && o.second.is(b)) ||
+                              (o.first.is(b) && o.second.is(a));
                      });
 }
 

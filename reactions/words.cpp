@@ -5,10 +5,19 @@
 namespace words {
 
 std::string compound(const Ion& cation, const Ion& anion) {
-  return ionName(cation) + " " + anion.name;
+  std::string text;
+  text.reserve(cation.name.size() + anion.name.size() + 6);
+  appendIonName(text, cation);
+  text += ' ';
+  text += anion.name;
+  return text;
 }
 
-std::string ions(const Ion& i) { return ionName(i) + " ions"; }
+std::string ions(const Ion& i) {
+  std::string text;
+  appendIonName(text, i);
+  return text + " ions";
+}
 
 std::string metal(const Ion& i) { return i.name + " metal"; }
 

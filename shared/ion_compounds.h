@@ -64,9 +64,10 @@ inline bool isNamed(const Ion& i) {
 // may name it.
 inline bool compoundExists(const Ion& cation, const Ion& anion) {
   if (!isNamed(cation) || !isNamed(anion)) return false;
+  // Anions first: most rules name a few, and a formula is short.
   for (const chemistry::CompoundRule& rule : chemistry::compoundRules) {
-    if (ion_detail::covers(rule.cations, cation.name) &&
-        ion_detail::covers(rule.anions, anion.formula)) {
+    if (ion_detail::covers(rule.anions, anion.formula) &&
+        ion_detail::covers(rule.cations, cation.name)) {
       return rule.exists;
     }
   }

@@ -68,17 +68,24 @@ inline bool namesItsCharge(const Ion& i) {
   return !i.name.empty() && i.name.back() == ')';
 }
 
-// The name of `i` in a compound or as dissolved ions: "copper(II)" for the
-// catalogue's plain copper, since copper forms copper(I) too; any other
-// ion's name as the catalogue gives it.
-inline std::string ionName(const Ion& i) {
-  constexpr std::string_view numerals[] = {"", "I", "II", "III"};
-  if (i.isAnion() || namesItsCharge(i) ||
-      !isListed(chemistry::severalCharges, i.formula) || i.valency < 1 ||
-      i.valency > 3) {
-    return i.name;
+// Appends the name of `i` in a compound or as dissolved ions to `text`:
+// "copper(II)" for the catalogue's plain copper, since copper forms
+// copper(I) too; any other ion's name as the catalogue gives it.
+inline void appendIonName(std::string& text, const Ion& i) {
+  constexpr std::string_view numerals[] = {"", "(I)", "(II)", "(III)"};
+  text += i.name;
+  if (i.isAnion() || namesItsCharge(i) || i.valency < 1 || i.valency > 3 ||
+      !isListed(chemistry::severalCharges, i.formula)) {
+    return;
   }
-  return i.name + "(" + std::string(numerals[i.valency]) + ")";
+  text += numerals[i.valency];
+}
+
+// appendIonName's name alone.
+inline std::string ionName(const Ion& i) {
+  std::string name;
+  appendIonName(name, i);
+  return name;
 }
 
 // The element of a cation formula, as the catalogue names its ion without

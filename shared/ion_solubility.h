@@ -85,9 +85,10 @@ inline bool covers(std::string_view words, std::string_view word) {
 // pair.
 inline const chemistry::SolubilityRule* solubilityRuleOf(
     std::string_view cation, std::string_view anion) {
+  // Anions first: most rules name a few, and the draws ask often.
   for (const chemistry::SolubilityRule& rule : chemistry::solubilityRules) {
-    if (ion_detail::covers(rule.cations, cation) &&
-        ion_detail::covers(rule.anions, anion)) {
+    if (ion_detail::covers(rule.anions, anion) &&
+        ion_detail::covers(rule.cations, cation)) {
       return &rule;
     }
   }
