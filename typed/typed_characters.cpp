@@ -79,10 +79,9 @@ std::size_t characterBefore(std::string_view line, std::size_t end) {
   return end - 1;
 }
 
-// `point` as UTF-8; the stand-ins are all below U+10000.
-// REQUIRES: point < 0x10000.
+// `point` as UTF-8 in two or three bytes, as every stand-in is.
+// REQUIRES: 0x80 <= point < 0x10000.
 std::string encode(char32_t point) {
-  if (point < 0x80) return std::string(1, static_cast<char>(point));
   std::string bytes;
   if (point < 0x800) {
     bytes += static_cast<char>(0xC0U | (point >> 6U));
@@ -96,7 +95,7 @@ std::string encode(char32_t point) {
 }  // namespace
 
 std::string scriptedChar(char reads, Script script) {
-  if (script == Script::plain) return std::string(1, reads);
+  if (script == Script::plain) return {reads};
   for (const StandIn& s : standIns) {
     const char32_t last = s.reads + (s.last - s.first);
     if (s.script == script && reads >= s.reads &&
