@@ -12,12 +12,16 @@ set(CPACK_PACKAGE_NAME reaction-drill)
 set(CPACK_PACKAGE_CONTACT
   "reaction-drill maintainers <maintainers@reaction-drill.invalid>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY
-  "console drills in reaction chemistry and chemical formulas")
+  "console drills in reactions, chemical formulas and equations")
 string(JOIN "\n" CPACK_PACKAGE_DESCRIPTION
   "Two console programs for chemistry students. reaction-drill shows the"
-  "reactants of a random reaction and reveals the products and the net"
-  "ionic equation. formula-quiz asks for ion and compound formulas and for"
-  "the solubility of compounds, and marks the typed answers.")
+  "reactants of a random reaction and reveals the reaction type, the"
+  "products and the net ionic equation; with -f also the balanced formula"
+  "equations, with -e why, by the rules that decide it. formula-quiz asks"
+  "for ion and compound formulas, for the solubility of compounds and for"
+  "balanced and net ionic equations, marks the typed answers and says why"
+  "an answer is wrong. Both write printable worksheets with answer keys"
+  "and question banks for learning platforms.")
 set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)

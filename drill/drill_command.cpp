@@ -34,9 +34,10 @@ std::vector<Row> options() {
   return rows;
 }
 
-constexpr ProgramInfo program = {
-    "reaction-drill", "Practise predicting the products of chemical reactions.",
-    REACTION_DRILL_VERSION};
+constexpr ProgramInfo program = {"reaction-drill",
+                                 "Practise predicting the products of chemical "
+                                 "reactions and their equations.",
+                                 REACTION_DRILL_VERSION};
 
 }  // namespace
 

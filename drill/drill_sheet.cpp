@@ -23,9 +23,10 @@ std::string optionsFor(Extras extras) {
 }  // namespace
 
 std::string drillWorksheet(const SheetRequest& request, Extras extras) {
-  extras.reasons = extras.reasons || request.format->explains;
+  // The command names only what was asked for.
   Sheet sheet =
       sheetFor(request, "reaction-drill", "drill", optionsFor(extras));
+  extras.reasons = extras.reasons || request.format->explains;
   sheet.title = "reaction-drill worksheet: predict the products";
   sheet.task = drillIntro;
   sheet.typeName = reactionTypeMenu()[request.choice];

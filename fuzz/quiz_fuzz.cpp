@@ -34,37 +34,42 @@ std::size_t verdictLines(std::string_view text, std::string_view verdict) {
   return count;
 }
 
-// Whether a line, its CR LF break already taken off, is the word quit: in
-// any letter case, between spaces and tabs, and short enough to be kept
-// whole.
-bool quits(std::string_view line) {
+// Whether a line, its CR LF break already taken off, is `word`: in any
+// letter case, between spaces and tabs, and short enough to be kept whole.
+// The empty word is a blank line, at which the quiz asks again.
+bool isWord(std::string_view line, std::string_view word) {
   if (line.size() >= 4096) return false;
   const std::size_t first = line.find_first_not_of(" \t");
-  if (first == std::string_view::npos) return false;
+  if (first == std::string_view::npos) return word.empty();
   line = line.substr(first, line.find_last_not_of(" \t") - first + 1);
-  if (line.size() != 4) return false;
-  for (std::size_t k = 0; k < 4; ++k) {
-    if ((line[k] | 0x20) != "quit"[k]) return false;
+  if (line.size() != word.size()) return false;
+  for (std::size_t k = 0; k < word.size(); ++k) {
+    if ((line[k] | 0x20) != word[k]) return false;
   }
   return true;
 }
 
-// The lines after the menu line, up to the first that quits: the answers
-// the quiz marks and the hints it is asked for. Returns nothing when there
-// is no menu line.
-std::optional<std::size_t> answersIn(std::string_view input) {
-  if (input.empty()) return std::nullopt;
+// The lines after the menu line, up to the first that quits, but for the
+// blank ones: the answers the quiz marks, and of them the hints it is asked
+// for. Returns nothing when there is no menu line.
+struct Lines {
   std::size_t answers = 0;
+  std::size_t hints = 0;
+};
+std::optional<Lines> answersIn(std::string_view input) {
+  if (input.empty()) return std::nullopt;
+  Lines lines;
   std::size_t start = input.find('\n');
   while (start != std::string_view::npos && start + 1 < input.size()) {
     const std::size_t end = input.find('\n', start + 1);
     std::string_view line = input.substr(start + 1, end - start - 1);
     if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-    if (quits(line)) break;
-    ++answers;
+    if (isWord(line, "quit")) break;
+    lines.answers += isWord(line, "") ? 0 : 1;
+    lines.hints += isWord(line, "hint") ? 1 : 0;
     start = end;
   }
-  return answers;
+  return lines;
 }
 
 }  // namespace
@@ -75,19 +80,21 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data,
   const std::string text = runDialogue(
       [](std::istream& in, std::ostream& out) { return runQuiz(in, out, 1); },
       input);
-  const std::optional<std::size_t> lines = answersIn(input);
+  const std::optional<Lines> lines = answersIn(input);
   if (!lines) {
     check(text == std::string(quizMenu) + "\n",
           "no input: menu and a line break");
     return 0;
   }
   check(text.compare(0, quizMenu.size(), quizMenu) == 0, "exact menu");
-  // A hint asked for at an equation prompt is answered in place of a
-  // verdict; every other line is an answer.
-  const std::size_t hints =
-      verdictLines(text, "Hint:") + verdictLines(text, "No more hints");
-  check(hints <= *lines, "a hint only where one was asked for");
-  const std::size_t answers = *lines - hints;
+  // A hint asked for is answered in place of a verdict, with the next hint
+  // or why there is none; every other line but a blank one is an answer.
+  const std::size_t hints = verdictLines(text, "Hint:") +
+                            verdictLines(text, "No more hints") +
+                            verdictLines(text, "Hints are given");
+  check(hints == lines->hints,
+        "a hint where one was asked for, and only there");
+  const std::size_t answers = lines->answers - hints;
   const std::size_t right = verdictLines(text, "Correct.");
   const std::size_t verdicts =
       right + verdictLines(text, "Close; ") + verdictLines(text, "Incorrect; ");

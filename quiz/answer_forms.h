@@ -20,8 +20,9 @@ struct AnswerForm {
 };
 
 // The platform markings, written with the worksheets (quiz_sheet.cpp): a
-// formula matched as typed, in every letter case that earns credit, the
-// right one first; a yes or no as a statement called true or false;
+// formula matched as typed, in every notation the quiz reads as it
+// (typed_forms.h) and every letter case that earns credit, the right ones
+// first; a yes or no as a statement called true or false;
 // anything else by the teacher, from the key.
 void bankTyped(const QuizQuestion& q, SheetEntry& e);
 void bankTrueOrFalse(const QuizQuestion& q, SheetEntry& e);

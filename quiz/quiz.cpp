@@ -21,8 +21,26 @@ void writeLines(std::ostream& out, std::string_view title,
   for (const std::string& line : lines) out << "  " << line << '\n';
 }
 
+// Writes the next of the hints of `q`, or that none is left, or that it
+// has none; `hintsUsed` counts those asked for.
+void writeHint(std::ostream& out, const QuizQuestion& q,
+               std::size_t& hintsUsed) {
+  if (q.hints.empty()) {
+    out << noHintHere << '\n';
+    return;
+  }
+  if (hintsUsed < q.hints.size()) {
+    writeLines(out, "Hint:", q.hints[hintsUsed]);
+  } else {
+    out << noHintLeft << '\n';
+  }
+  ++hintsUsed;
+}
+
 // Asks `q` and reads the answer into `answer`, giving the next of its hints
-// each time one is asked for; `hintsUsed` counts them.
+// each time one is asked for. An empty line asks the question again, on a
+// line of its own, so that endless empty input is endless lines that a
+// reader can stop.
 Reply ask(std::istream& in, std::ostream& out, const QuizQuestion& q,
           std::string& answer, std::size_t& hintsUsed) {
   out << promptFor(q) << std::flush;
@@ -35,13 +53,12 @@ Reply ask(std::istream& in, std::ostream& out, const QuizQuestion& q,
       return Reply::ended;
     }
     if (isQuit(answer)) return Reply::quit;
-    if (!isHint(answer) || q.hints.empty()) return Reply::answered;
-    if (hintsUsed < q.hints.size()) {
-      writeLines(out, "Hint:", q.hints[hintsUsed]);
+    if (!isHint(answer) && !isEmptyAnswer(answer)) return Reply::answered;
+    if (isHint(answer)) {
+      writeHint(out, q, hintsUsed);
     } else {
-      out << noHintLeft << '\n';
+      out << q.line.text << '\n';
     }
-    ++hintsUsed;
     out << q.prompt << ' ' << std::flush;
   }
 }

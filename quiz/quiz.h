@@ -20,7 +20,8 @@ struct QuizSettings {
 // Shows the menu and reads the choice of question type once, unless
 // `settings` fixes it (a type fixes it, anything else means a fresh random
 // type for every question), then asks the questions of the session of
-// `seed` and marks each answer line as typed. The answer "quit" (isQuit),
+// `seed` and marks each answer line as typed; an empty line or "hint"
+// (isHint) asks again, unmarked. The answer "quit" (isQuit),
 // or the end of input at a question, ends the quiz with the score of the
 // questions answered; so does the answer to question
 // `settings.session.count`, if given.

@@ -25,7 +25,7 @@ std::vector<Option<QuizSettings>> options() {
 
 constexpr ProgramInfo program = {
     "formula-quiz",
-    "Practise writing ion and compound formulas and telling which dissolve.",
+    "Practise formulas, solubility, and balanced and net ionic equations.",
     REACTION_DRILL_VERSION};
 
 }  // namespace

@@ -17,6 +17,8 @@ bool isQuit(std::string_view answer) { return isCommand(answer, "QUIT"); }
 
 bool isHint(std::string_view answer) { return isCommand(answer, "HINT"); }
 
+bool isEmptyAnswer(std::string_view answer) { return isCommand(answer, ""); }
+
 std::string scoreLine(std::uint32_t correct, std::uint32_t answered,
                       std::uint32_t afterHint) {
   std::string line = "Score: " + std::to_string(correct) + " of " +

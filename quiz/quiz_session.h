@@ -25,8 +25,15 @@ bool isQuit(std::string_view answer);
 // the next hint; read as isQuit reads quit.
 bool isHint(std::string_view answer);
 
-// What the quiz says when no hint is left.
+// An answer that is empty or only blanks, which asks the question again
+// unmarked; read as isQuit reads quit.
+bool isEmptyAnswer(std::string_view answer);
+
+// What the quiz says when no hint is left, and to a hint asked for where a
+// question has none.
 inline constexpr std::string_view noHintLeft = "No more hints are left.";
+inline constexpr std::string_view noHintHere =
+    "Hints are given at equation questions.";
 
 // "Score: 3 of 5 correct", and "(1 after a hint)" where any right answer
 // came after a hint.

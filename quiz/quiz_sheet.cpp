@@ -6,6 +6,7 @@
 
 #include "quiz_session.h"
 #include "text.h"
+#include "typed_forms.h"
 
 namespace {
 
@@ -43,10 +44,18 @@ std::vector<std::string> letterCases(const std::string& formula) {
 
 }  // namespace
 
+// Every notation the quiz reads as the answer first, then each in its other
+// letter cases.
 void bankTyped(const QuizQuestion& q, SheetEntry& e) {
   e.marking = SheetMarking::typedExactly;
-  for (const std::string& typed : letterCases(q.answer.text)) {
-    SheetResponse r = response(q, typed, typed);
+  const std::vector<std::string> forms = typedForms(q.answer.text);
+  std::vector<std::string> typed = forms;
+  for (const std::string& form : forms) {
+    const std::vector<std::string> cases = letterCases(form);
+    typed.insert(typed.end(), cases.begin() + 1, cases.end());
+  }
+  for (const std::string& answer : typed) {
+    SheetResponse r = response(q, answer, answer);
     if (r.percent > 0) e.responses.push_back(std::move(r));
   }
 }
@@ -62,9 +71,10 @@ void bankByTeacher(const QuizQuestion& /*q*/, SheetEntry& e) {
 }
 
 std::string quizWorksheet(const SheetRequest& request, bool explain) {
-  explain = explain || request.format->explains;
+  // The command names only what was asked for.
   Sheet sheet =
       sheetFor(request, "formula-quiz", "quiz", explain ? "--explain" : "");
+  explain = explain || request.format->explains;
   sheet.title = "formula-quiz worksheet: write the formula, given the name";
   sheet.typeName = questionTypeMenu()[request.choice];
   QuizSession session(request.seed, request.choice);

@@ -26,9 +26,11 @@ for seed in 0 1 2 3 4; do
     [ "$(count '//question[@type!="category"][not(normalize-space(name/text)) or
         not(normalize-space(questiontext/text))]' "$bank")" = 0 ] ||
       fail "$name: a question without a name or a text"
+    # A formula is right in each of its notations, each listed once.
     [ "$(count '//question[@type="essay"][not(normalize-space(graderinfo/text))] |
-        //question[@type!="essay" and @type!="category"][count(answer[@fraction="100"]) != 1]' "$bank")" = 0 ] ||
-      fail "$name: a question with no key for the teacher or not one right answer"
+        //question[@type="truefalse"][count(answer[@fraction="100"]) != 1] |
+        //question[@type="shortanswer"][not(answer[@fraction="100"]) or answer[text = preceding-sibling::answer/text]]' "$bank")" = 0 ] ||
+      fail "$name: a question with no key for the teacher, not one right answer or an answer twice"
     # The key is a student's feedback, so a bank always says why.
     [ "$(count '//question[@type="essay"][not(contains(generalfeedback/text, "Why:"))]' "$bank")" = 0 ] ||
       fail "$name: an essay whose feedback does not say why"

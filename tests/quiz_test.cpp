@@ -114,13 +114,17 @@ TEST(Quiz, EndsOnQuitOrEndOfInputWhateverTheLinesHold) {
 }
 
 TEST(Quiz, CountsTheRightAnswers) {
-  // The first ion question of a seed, answered right and then wrong.
+  // The first ion question of a seed, answered right after a blank line and
+  // a hint, which count for nothing, and then wrong.
   const std::string first = session("1\nquit\n", 7);
   const std::size_t name = first.rfind("Ion: ") + 5;
   const Ion asked = named(first.substr(name, first.find('\n', name) - name));
   const std::string text =
-      session("1\n" + asked.makeFormula() + "\r\nwrong\nquit\n", 7);
-  EXPECT_NE(text.find("Formula: Correct.\n"), std::string::npos);
+      session("1\n \nhint\n" + asked.makeFormula() + "\r\nwrong\nquit\n", 7);
+  EXPECT_NE(text.find("Formula: Hints are given at equation questions.\n"
+                      "Formula: Correct.\n"),
+            std::string::npos)
+      << text;
   EXPECT_TRUE(endsWith(text, "Score: 1 of 2 correct\n")) << text;
 }
 

@@ -37,7 +37,7 @@ done
 matches drill-key.text "$drill" -w -s 0 -n 3 -f --only key
 matches quiz-questions.html "$quiz" -w -s 1 -n 6 --only questions --format html
 matches drill-bank.xml "$drill" -w -s 0 -n 3 -f -e --format moodle
-matches quiz-bank.xml "$quiz" -w -s 6 -t 0 -n 5 --explain --format moodle
+matches quiz-bank.xml "$quiz" -w -s 6 -t 0 -n 5 --format moodle
 
 # The same seed twice gives the same questions; another seed others.
 [ "$("$drill" -w -s 5)" = "$("$drill" -w -s 5)" ] || fail "seed 5 twice differs"

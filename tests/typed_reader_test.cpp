@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "catalogue.h"
+#include "typed_forms.h"
 
 namespace {
 
@@ -107,6 +108,33 @@ TEST(TypedEquation, ReadsSingleFormulas) {
   };
   for (const auto& [answer, plain] : table) {
     EXPECT_EQ(plainFormula(answer), plain) << answer;
+  }
+}
+
+// Every notation written for a formula of the catalogue, an ion or a
+// compound of two, reads as that formula: eight for a charge of more than
+// 1, five for one of 1, two with digits and no charge.
+TEST(TypedForms, ReadAsTheFormulaTheyWrite) {
+  std::vector<std::string> formulas;
+  for (const Ion& i : catalogue()) {
+    formulas.push_back(i.makeFormula());
+    for (const Ion& j : catalogue()) {
+      if (!i.isAnion() && j.isAnion()) formulas.push_back(makeFormula(i, j));
+    }
+  }
+  for (const std::string& formula : formulas) {
+    TypedTerm t;
+    ASSERT_TRUE(readTypedFormula(formula, t)) << formula;
+    const std::size_t size =
+        t.charge < -1 || t.charge > 1                              ? 8
+        : t.charge != 0                                            ? 5
+        : formula.find_first_of("0123456789") != std::string::npos ? 2
+                                                                   : 1;
+    const std::vector<std::string> forms = typedForms(formula);
+    EXPECT_EQ(forms.size(), size) << formula;
+    for (const std::string& form : forms) {
+      EXPECT_EQ(plainFormula(form), formula) << form;
+    }
   }
 }
 

@@ -79,7 +79,32 @@ std::size_t characterBefore(std::string_view line, std::size_t end) {
   return end - 1;
 }
 
+// `point` as UTF-8 in two or three bytes, as every stand-in is.
+// REQUIRES: 0x80 <= point < 0x10000.
+std::string encode(char32_t point) {
+  std::string bytes;
+  if (point < 0x800) {
+    bytes += static_cast<char>(0xC0U | (point >> 6U));
+  } else {
+    bytes += static_cast<char>(0xE0U | (point >> 12U));
+    bytes += static_cast<char>(0x80U | ((point >> 6U) & 0x3FU));
+  }
+  return bytes + static_cast<char>(0x80U | (point & 0x3FU));
+}
+
 }  // namespace
+
+std::string scriptedChar(char reads, Script script) {
+  if (script == Script::plain) return {reads};
+  for (const StandIn& s : standIns) {
+    const char32_t last = s.reads + (s.last - s.first);
+    if (s.script == script && reads >= s.reads &&
+        static_cast<char32_t>(reads) <= last) {
+      return encode(s.first + static_cast<char32_t>(reads - s.reads));
+    }
+  }
+  return "";
+}
 
 TypedChar typedCharAt(std::string_view line, std::size_t at) {
   if (at >= line.size()) return {};

@@ -23,6 +23,11 @@ struct TypedChar {
 // valid UTF-8, which reads as '\0'.
 TypedChar typedCharAt(std::string_view line, std::size_t at);
 
+// The character that reads as `reads` in `script`, as UTF-8: `reads`
+// itself in plain text, otherwise its stand-in ("₂" for a subscript 2, "⁻"
+// for a superscript minus); empty where there is none.
+std::string scriptedChar(char reads, Script script);
+
 // At most 20 characters of `line` around byte `at`, ten of them before it,
 // as typed: each valid UTF-8 character whole, and a control character or a
 // byte that is no valid UTF-8 as "?".

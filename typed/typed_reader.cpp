@@ -187,9 +187,14 @@ bool readTypedEquation(std::string_view line, TypedEquation& typed,
   return false;
 }
 
+bool readTypedFormula(std::string_view answer, TypedTerm& t) {
+  t = TypedTerm{};
+  return Reader(answer).readFormulaAlone(t);
+}
+
 std::string plainFormula(std::string_view answer) {
   TypedTerm t;
-  if (Reader(answer).readFormulaAlone(t)) {
+  if (readTypedFormula(answer, t)) {
     return t.formula + chargeText(t.charge);
   }
   return std::string(withoutBlanks(answer));

@@ -54,6 +54,10 @@ struct TypedEquation {
 bool readTypedEquation(std::string_view line, TypedEquation& typed,
                        std::size_t& failedAt);
 
+// Reads `answer` into `t` where it is one formula, with or without a charge
+// in any notation above, blanks around it aside; false otherwise.
+bool readTypedFormula(std::string_view answer, TypedTerm& t);
+
 // `answer` as the quiz writes a formula ("Fe3+", "Al2(SO4)3"), letter case
 // as typed, where it is one formula with or without a charge in any
 // notation above, blanks around it aside; otherwise `answer` without the

@@ -92,7 +92,7 @@ class PageQuiz {
     emscripten::val out = emscripten::val::object();
     out.set("quit", isQuit(answer));
     if (isQuit(answer)) return out;
-    if (isHint(answer) && !asked_.hints.empty()) {
+    if (isHint(answer)) {
       out.set("hint", hint());
       return out;
     }
@@ -108,8 +108,9 @@ class PageQuiz {
   }
 
   // The next hint to the question asked last, line by line, or that no
-  // hint is left.
+  // hint is left, or that it has none.
   emscripten::val hint() {
+    if (asked_.hints.empty()) return textsOf({std::string(noHintHere)});
     const std::vector<std::string> lines =
         hintsUsed_ < asked_.hints.size()
             ? asked_.hints[hintsUsed_]

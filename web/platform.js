@@ -1,9 +1,10 @@
 // The learning platform the page may run in, through the SCORM 1.2 run-time
 // that a platform puts in a window above the page or in the one that opened
-// it. There the session is the package's, and its score, status, time and
-// what resumes it go to the platform after every change; a platform that
-// refuses any of it costs one quiet line, never the session. Without one,
-// nothing here acts.
+// it. There the session is the package's: after every change its status,
+// time and what resumes it go to the platform, and its score only once it
+// is over, so that no platform can grade an attempt the student means to
+// go on with; a platform that refuses any of it costs one quiet line, never
+// the session. Without one, nothing here acts.
 const Platform = (() => {
   'use strict';
   // As far up as the standard's own search goes, and what SCORM 1.2 keeps.
@@ -102,22 +103,30 @@ const Platform = (() => {
     write('LMSFinish', '');
   }
 
-  // Sends the session `r`; once it is over, with its verdict, and the
-  // attempt is finished.
-  function report(r) {
-    if (!api || finished) return;
+  // The session `r` as the platform keeps it. Unfinished, it has no score:
+  // a platform that weighs a score against its mastery score when the
+  // student leaves (Moodle does by default) would fail the attempt and
+  // reopen it for review only.
+  function kept(r, ended) {
+    const always = { 'cmi.core.session_time': timespan(Date.now() - startedAt), 'cmi.suspend_data': suspendData(r) };
+    if (!ended) return { 'cmi.core.lesson_status': 'incomplete', ...always, 'cmi.core.exit': 'suspend' };
     const raw = score(r);
-    const ended = over(r);
-    const values = {
+    return {
       'cmi.core.score.min': '0',
       'cmi.core.score.max': '100',
       'cmi.core.score.raw': String(raw),
-      'cmi.core.lesson_status': !ended ? 'incomplete' : raw >= mastery ? 'passed' : 'failed',
-      'cmi.core.session_time': timespan(Date.now() - startedAt),
-      'cmi.suspend_data': suspendData(r),
-      'cmi.core.exit': ended ? '' : 'suspend',
+      'cmi.core.lesson_status': raw >= mastery ? 'passed' : 'failed',
+      ...always,
+      'cmi.core.exit': '',
     };
-    for (const [element, value] of Object.entries(values)) write('LMSSetValue', element, value);
+  }
+
+  // Sends the session `r`; once it is over, with its score and verdict, and
+  // the attempt is finished.
+  function report(r) {
+    if (!api || finished) return;
+    const ended = over(r);
+    for (const [element, value] of Object.entries(kept(r, ended))) write('LMSSetValue', element, value);
     write('LMSCommit', '');
     if (ended) finish();
   }

@@ -33,24 +33,29 @@ test('the manifest is valid against the schemas in the package; bad choices are 
   }
 });
 
-// The host page's run-time, loaded with `data` (a resumed attempt), or
-// refusing everything, around the package's page.
-async function attempt(data, refusing = false) {
+// The host page's run-time as Moodle starts a package by default: the
+// mastery score overrides the status at the end, the attempt counts for
+// credit in normal mode, and the manifest's mastery score is loaded
+// (scorm-again overrides only with all three); loaded with `data` too (a
+// resumed attempt), or refusing everything, around the package's page.
+async function attempt(data = {}, refusing = false) {
+  const mastery = fs.readFileSync(`${dir}/imsmanifest.xml`, 'utf8').match(/<adlcp:masteryscore>(\d+)</)[1];
+  const start = { ...data, core: { credit: 'credit', lesson_mode: 'normal', ...data.core }, student_data: { mastery_score: mastery } };
   const context = await browser.newContext();
   const problems = [];
   await context.route(/^(?!file:)/, (route) => { problems.push(route.request().url()); return route.abort(); });
   context.on('weberror', (e) => problems.push(e.error().message));
   const page = await context.newPage();
   await page.goto(`file://${dir}/host.html`);
-  await page.evaluate(({ data, refusing }) => {
-    window.API = new window.Scorm12API({ logLevel: 5 });
+  await page.evaluate(({ start, refusing }) => {
+    window.API = new window.Scorm12API({ logLevel: 5, mastery_override: true });
     Object.assign(window, { calls: [], sent: {} });
     for (const call of ['LMSInitialize', 'LMSCommit', 'LMSFinish']) window.API.on(call, () => window.calls.push(call));
     window.API.on('LMSSetValue.cmi.*', (element, value) => { window.sent[element] = value; });
-    if (data) window.API.loadFromJSON(data);
+    window.API.loadFromJSON(start);
     if (refusing) window.API.LMSInitialize('') && window.API.LMSFinish('');
     document.body.append(Object.assign(document.createElement('iframe'), { src: 'reaction-drill.html' }));
-  }, { data, refusing });
+  }, { start, refusing });
   const frame = await (await page.waitForSelector('iframe')).contentFrame();
   await frame.waitForSelector('#quiz-question:not(:empty)');
   const answer = async (typed) => { await frame.focus('#answer'); await page.keyboard.type(typed); await page.keyboard.press('Enter'); };
@@ -58,28 +63,30 @@ async function attempt(data, refusing = false) {
   return { page, frame, answer, recorded, close: async () => { await context.close(); assert.deepEqual(problems, []); } };
 }
 
-test('a quiz in the run-time: score, status, time and suspend data, then resumed where it stopped', async () => {
+// Left unfinished, the attempt stays incomplete and without a score, which
+// a platform resumes for credit; the score and its verdict come at the end.
+test('a quiz in the run-time: status, time and suspend data, then resumed where it stopped and scored', async () => {
   const rights = [...execFileSync(QUIZ, ['-s', '42', '-t', '2', '-n', '3'], { input: '?\n?\n?\n' }).toString().matchAll(/answer is (\S+)$/gm)].map((m) => m[1]);
   const first = await attempt();
   for (const typed of [rights[0], 'H2O']) await first.answer(typed);
   await first.page.evaluate(() => document.querySelector('iframe').remove());
   const { cmi, calls, sent } = await first.recorded();
-  assert.deepEqual([cmi.core.lesson_status, cmi.core.score, cmi.core.exit], ['incomplete', { raw: '33', min: '0', max: '100' }, 'suspend']);
+  assert.deepEqual([cmi.core.lesson_status, cmi.core.score.raw, cmi.core.exit, Object.keys(sent).filter((e) => e.includes('score'))], ['incomplete', '', 'suspend', []]);
   assert.match(sent['cmi.core.session_time'], /^\d{4}:\d{2}:\d{2}\.\d{2}$/);
   assert.deepEqual([calls[0], calls.filter((c) => c === 'LMSCommit').length, calls.at(-1), JSON.parse(cmi.suspend_data).recent], ['LMSInitialize', 3, 'LMSFinish', [rights[0], 'H2O']]);
   await first.close();
 
-  const again = await attempt({ core: { entry: 'resume' }, suspend_data: cmi.suspend_data });
+  const again = await attempt({ core: { entry: 'resume', lesson_status: 'incomplete' }, suspend_data: cmi.suspend_data });
   const shown = [await again.frame.textContent('#quiz-number'), await again.frame.textContent('#score'), await again.frame.isDisabled('#quiz-type')];
   assert.match(shown.join('|'), /^Question 3 of 3:\|Score: 1 of 2 answers right, .*\|true$/);
   await again.answer(rights[2]);
   const end = await again.recorded();
-  assert.deepEqual([end.cmi.core.lesson_status, end.cmi.core.score.raw, end.cmi.core.exit, end.calls.at(-1)], ['failed', '67', '', 'LMSFinish']);
+  assert.deepEqual([end.sent['cmi.core.lesson_status'], end.cmi.core.lesson_status, end.cmi.core.score.raw, end.cmi.core.exit, end.calls.at(-1)], ['failed', 'failed', '67', '', 'LMSFinish']);
   await again.close();
 });
 
 test('a run-time that refuses every call: the quiz goes on, with one quiet line', async () => {
-  const refused = await attempt(null, true);
+  const refused = await attempt({}, true);
   for (const typed of ['H2O', 'H2O']) await refused.answer(typed);
   const shown = [await refused.frame.textContent('#verdict-of'), await refused.frame.textContent('#platform-status')];
   assert.deepEqual(shown, ['Question 2:', 'The score could not be saved in the learning platform.']);
