@@ -88,6 +88,7 @@ int runQuiz(std::istream& in, std::ostream& out, std::uint64_t seed,
     ++answered;
     const Verdict verdict = markAnswer(q, answer);
     out << verdictText(verdict) << '\n';
+    for (const std::string& line : atomTable(verdict)) out << line << '\n';
     if (verdict.grade == Grade::right) {
       ++correct;
       afterHint += hintsUsed > 0 ? 1 : 0;

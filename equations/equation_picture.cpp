@@ -1,0 +1,156 @@
+// The SVG of a particle picture, drawn from its scene (picture_scene.h).
+// Both beakers are drawn by one routine in their own coordinates, so that
+// the same side draws byte for byte the same.
+#include "equation_picture.h"
+
+#include <algorithm>
+#include <string_view>
+
+#include "picture_scene.h"
+#include "picture_shapes.h"
+#include "rich.h"
+
+using namespace picture;
+
+namespace {
+
+// The slots of the particles, row by row from the top of what they stand
+// in, as many columns as a strip leaves room for.
+struct Slots {
+  int top;
+  int columns;
+  int next = 0;
+  std::string take(const Piece& p) {
+    const int x = 24 + slot * (next % columns);
+    const int y = top + slot * (next / columns);
+    ++next;
+    return particle(p, x, y);
+  }
+};
+
+bool hasStrip(const Beaker& b) {
+  for (const Piece& p : b.pieces) {
+    if (p.shape == Shape::strip || p.shape == Shape::coating) return true;
+  }
+  return false;
+}
+
+int piles(const Beaker& b) {
+  int n = 0;
+  for (const Piece& p : b.pieces) n += p.shape == Shape::pile ? 1 : 0;
+  return n;
+}
+
+// The shapes of one piece, wherever its kind stands.
+struct Placing {
+  Slots slots;
+  int bubbles = 0;
+  int piles = 0;
+  int pileRoom = 0;
+};
+
+std::string shapes(const Piece& p, Placing& at) {
+  std::string out;
+  switch (p.shape) {
+    case Shape::ion:
+    case Shape::molecule:
+      for (int k = 0; k < p.drawn; ++k) out += at.slots.take(p);
+      return out;
+    case Shape::bubble:
+      for (int k = 0; k < p.drawn; ++k) out += bubble(p, at.bubbles++);
+      return out;
+    case Shape::pile:
+      return pile(p, 6 + at.pileRoom * at.piles++, at.pileRoom);
+    case Shape::strip:
+      return strip(p);
+    case Shape::coating:
+      return coating(p);
+    case Shape::liquid:
+      return termLabel(p.term, width - 24, bottom - 6);
+  }
+  return out;
+}
+
+// A species as a group that carries its data.
+std::string group(const Piece& p, const std::string& inside) {
+  return std::string("<g class=\"species\" data-formula=\"") + p.term.formula +
+         "\" data-charge=\"" + num(p.term.charge) + "\" data-count=\"" +
+         num(p.term.coefficient) + "\" data-spectator=\"" +
+         (p.spectator ? "1\" stroke-dasharray=\"3 2\">" : "0\">") + inside +
+         "</g>";
+}
+
+// One beaker in its own coordinates: the water, each species, the glass.
+std::string beakerSvg(const Beaker& b) {
+  const bool withStrip = hasStrip(b);
+  Placing at{{b.water ? 92 : 44, withStrip ? 6 : 7}};
+  at.pileRoom = (withStrip ? 200 : 238) / std::max(1, piles(b));
+  std::string out;
+  if (b.water) {
+    out += rect(2, surface, width - 4, bottom - surface - 1,
+                R"(fill="#d8ecfb" stroke="none")", false);
+  }
+  for (const Piece& p : b.pieces) out += group(p, shapes(p, at));
+  return out + "<path d=\"M0 " + num(rim) + "V" + num(bottom) + "H" +
+         num(width) + "V" + num(rim) +
+         R"(" fill="none" stroke="#4d4d4d" stroke-width="3"/>)";
+}
+
+std::string placed(std::string_view side, int x, const Beaker& b) {
+  return "<g data-side=\"" + std::string(side) + "\" transform=\"translate(" +
+         num(x) + " 30)\">" + beakerSvg(b) + "</g>";
+}
+
+bool any(const Scene& s, bool (*test)(const Piece& p)) {
+  for (const Beaker* b : {&s.before, &s.after}) {
+    if (std::any_of(b->pieces.begin(), b->pieces.end(), test)) return true;
+  }
+  return false;
+}
+
+// One entry of the key: a circle in `paint`, dashed or not, and its words.
+std::string keyEntry(int x, std::string_view paint, bool dashed,
+                     const std::string& words) {
+  const std::string dot = circle(x, 264, 6, paint);
+  return (dashed ? "<g stroke-dasharray=\"3 2\">" + dot + "</g>" : dot) +
+         "<text x=\"" + num(x + 10) + "\" y=\"268\" text-anchor=\"start\">" +
+         words + "</text>";
+}
+
+// What the shapes mean, or that nothing reacts, under the beakers.
+std::string caption(const Scene& s) {
+  if (s.noReaction) {
+    return text(300, 268, "Nothing reacts: the two beakers are the same.", 0);
+  }
+  std::string key;
+  if (any(s, [](const Piece& p) { return p.shape == Shape::ion; })) {
+    key += keyEntry(150, cationPaint, false, "cation") +
+           keyEntry(215, anionPaint, false, "anion");
+  }
+  if (any(s, [](const Piece& p) { return p.spectator; })) {
+    key += keyEntry(280, cationPaint, true, "spectator, unchanged");
+  }
+  if (s.perShape > 1) {
+    key += text(300, 268,
+                "One shape stands for about " + num(s.perShape) + " molecules.",
+                0);
+  }
+  return key;
+}
+
+}  // namespace
+
+std::string particlePicture(const Equation& complete, const LookUp& look) {
+  const Scene scene = sceneOf(complete, look);
+  return R"(<svg xmlns="http://www.w3.org/2000/svg" class="particles" )"
+         R"(viewBox="0 0 600 276" role="img" font-family="sans-serif" )"
+         R"(font-size="9" text-anchor="middle" fill="#111111" aria-label=")" +
+         escapeHtml(sceneWords(scene)) +
+         R"("><rect width="600" height="276" rx="8" fill="#ffffff"/>)" +
+         R"(<text x="145" y="16" font-size="13">Before</text>)" +
+         R"(<text x="455" y="16" font-size="13">After</text>)" +
+         placed("before", 20, scene.before) +
+         R"(<path d="M282 140H314M306 133L316 140L306 147" fill="none" )"
+         R"(stroke="#333333" stroke-width="3"/>)" +
+         placed("after", 330, scene.after) + caption(scene) + "</svg>";
+}
