@@ -43,8 +43,9 @@ std::vector<Row> options() {
 
 // Pictures are drawn only in HTML; every other output is text.
 bool picturesFit(const DrillSettings& s) {
-  return !s.extras.pictures || (s.session.worksheet && s.session.format &&
-                                s.session.format->name == "html");
+  return !s.extras.pictures ||
+         (s.session.worksheet && s.session.format != nullptr &&
+          s.session.format->name == "html");
 }
 
 constexpr ProgramInfo program = {"reaction-drill",

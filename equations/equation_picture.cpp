@@ -29,10 +29,9 @@ struct Slots {
 };
 
 bool hasStrip(const Beaker& b) {
-  for (const Piece& p : b.pieces) {
-    if (p.shape == Shape::strip || p.shape == Shape::coating) return true;
-  }
-  return false;
+  return std::any_of(b.pieces.begin(), b.pieces.end(), [](const Piece& p) {
+    return p.shape == Shape::strip || p.shape == Shape::coating;
+  });
 }
 
 int piles(const Beaker& b) {
@@ -73,11 +72,12 @@ std::string shapes(const Piece& p, Placing& at) {
 
 // A species as a group that carries its data.
 std::string group(const Piece& p, const std::string& inside) {
-  return std::string("<g class=\"species\" data-formula=\"") + p.term.formula +
-         "\" data-charge=\"" + num(p.term.charge) + "\" data-count=\"" +
-         num(p.term.coefficient) + "\" data-spectator=\"" +
-         (p.spectator ? "1\" stroke-dasharray=\"3 2\">" : "0\">") + inside +
-         "</g>";
+  return R"(<g class="species")" + attribute("data-formula", p.term.formula) +
+         attribute("data-charge", num(p.term.charge)) +
+         attribute("data-count", num(p.term.coefficient)) +
+         (p.spectator ? R"( data-spectator="1" stroke-dasharray="3 2">)"
+                      : R"( data-spectator="0">)") +
+         inside + "</g>";
 }
 
 // One beaker in its own coordinates: the water, each species, the glass.
@@ -91,30 +91,30 @@ std::string beakerSvg(const Beaker& b) {
                 R"(fill="#d8ecfb" stroke="none")", false);
   }
   for (const Piece& p : b.pieces) out += group(p, shapes(p, at));
-  return out + "<path d=\"M0 " + num(rim) + "V" + num(bottom) + "H" +
-         num(width) + "V" + num(rim) +
-         R"(" fill="none" stroke="#4d4d4d" stroke-width="3"/>)";
+  return out + "<path" +
+         attribute("d", "M0 " + num(rim) + "V" + num(bottom) + "H" +
+                            num(width) + "V" + num(rim)) +
+         R"( fill="none" stroke="#4d4d4d" stroke-width="3"/>)";
 }
 
 std::string placed(std::string_view side, int x, const Beaker& b) {
-  return "<g data-side=\"" + std::string(side) + "\" transform=\"translate(" +
-         num(x) + " 30)\">" + beakerSvg(b) + "</g>";
+  return "<g" + attribute("data-side", side) +
+         attribute("transform", "translate(" + num(x) + " 30)") + ">" +
+         beakerSvg(b) + "</g>";
 }
 
 bool any(const Scene& s, bool (*test)(const Piece& p)) {
-  for (const Beaker* b : {&s.before, &s.after}) {
-    if (std::any_of(b->pieces.begin(), b->pieces.end(), test)) return true;
-  }
-  return false;
+  return std::any_of(s.before.pieces.begin(), s.before.pieces.end(), test) ||
+         std::any_of(s.after.pieces.begin(), s.after.pieces.end(), test);
 }
 
 // One entry of the key: a circle in `paint`, dashed or not, and its words.
 std::string keyEntry(int x, std::string_view paint, bool dashed,
                      const std::string& words) {
   const std::string dot = circle(x, 264, 6, paint);
-  return (dashed ? "<g stroke-dasharray=\"3 2\">" + dot + "</g>" : dot) +
-         "<text x=\"" + num(x + 10) + "\" y=\"268\" text-anchor=\"start\">" +
-         words + "</text>";
+  return (dashed ? R"(<g stroke-dasharray="3 2">)" + dot + "</g>" : dot) +
+         "<text" + attribute("x", num(x + 10)) +
+         R"( y="268" text-anchor="start">)" + words + "</text>";
 }
 
 // What the shapes mean, or that nothing reacts, under the beakers.

@@ -61,27 +61,30 @@ std::string label(std::string_view formula, int charge) {
                                              "₅", "₆", "₇", "₈", "₉"};
   constexpr std::string_view superscripts[] = {"⁰", "¹", "²", "³", "⁴",
                                                "⁵", "⁶", "⁷", "⁸", "⁹"};
-  std::string text;
+  std::string shown;
   for (const char c : formula) {
     if (c >= '0' && c <= '9') {
-      text += subscripts[c - '0'];
+      shown += subscripts[c - '0'];
     } else {
-      text += c;
+      shown += c;
     }
   }
-  writeCharge(charge, "-", [&text, &superscripts](std::string_view piece) {
+  writeCharge(charge, "-", [&shown, &superscripts](std::string_view piece) {
     for (const char c : piece) {
-      text += c == '+'   ? "⁺"
-              : c == '-' ? "⁻"
-                         : std::string(superscripts[c - '0']);
+      shown += c == '+'   ? "⁺"
+               : c == '-' ? "⁻"
+                          : std::string(superscripts[c - '0']);
     }
   });
-  return text;
+  return shown;
 }
 
 std::size_t glyphsOf(const Term& t) {
   return t.formula.size() + chargeText(t.charge).size();
 }
+
+// The group that makes one particle of several shapes.
+constexpr std::string_view particleGroup = R"(<g class="p">)";
 
 // The paints of the other shapes, beside cationPaint and anionPaint.
 constexpr std::string_view moleculePaint = R"(fill="#e2e2e2" stroke="#555555")";
@@ -91,7 +94,7 @@ constexpr std::string_view blockPaint = R"(stroke="#444444")";
 
 // A block of a solid in its colour.
 std::string filled(std::string_view colour) {
-  return "fill=\"" + std::string(fillOf(colour)) + "\" " +
+  return attribute("fill", fillOf(colour)).substr(1) + " " +
          std::string(blockPaint);
 }
 
@@ -101,10 +104,11 @@ std::string text(int x, int y, const std::string& words, std::size_t glyphs,
                  int room) {
   std::string fit;
   if (room > 0 && glyphs * 5 > static_cast<std::size_t>(room)) {
-    fit = " textLength=\"" + num(room) + "\" lengthAdjust=\"spacingAndGlyphs\"";
+    fit = attribute("textLength", num(room)) +
+          attribute("lengthAdjust", "spacingAndGlyphs");
   }
-  return "<text x=\"" + num(x) + "\" y=\"" + num(y) + "\"" + fit + ">" + words +
-         "</text>";
+  return "<text" + attribute("x", num(x)) + attribute("y", num(y)) + fit + ">" +
+         words + "</text>";
 }
 
 std::string termLabel(const Term& t, int x, int y, int room) {
@@ -112,31 +116,32 @@ std::string termLabel(const Term& t, int x, int y, int room) {
 }
 
 std::string circle(int x, int y, int r, std::string_view paint) {
-  return "<circle cx=\"" + num(x) + "\" cy=\"" + num(y) + "\" r=\"" + num(r) +
-         "\" " + std::string(paint) + "/>";
+  return "<circle" + attribute("cx", num(x)) + attribute("cy", num(y)) +
+         attribute("r", num(r)) + " " + std::string(paint) + "/>";
 }
 
 std::string rect(int x, int y, int w, int h, std::string_view paint,
                  bool particle) {
-  return std::string(particle ? "<rect class=\"p\"" : "<rect") + " x=\"" +
-         num(x) + "\" y=\"" + num(y) + "\" width=\"" + num(w) + "\" height=\"" +
-         num(h) + "\" " + std::string(paint) + "/>";
+  return "<rect" + (particle ? attribute("class", "p") : std::string()) +
+         attribute("x", num(x)) + attribute("y", num(y)) +
+         attribute("width", num(w)) + attribute("height", num(h)) + " " +
+         std::string(paint) + "/>";
 }
 
 std::string particle(const Piece& p, int x, int y) {
   if (p.shape == Shape::ion) {
     const std::string_view paint = p.term.charge > 0 ? cationPaint : anionPaint;
-    return "<g class=\"p\">" + circle(x, y, 13, paint) +
+    return std::string(particleGroup) + circle(x, y, 13, paint) +
            termLabel(p.term, x, y + 3, 24) + "</g>";
   }
-  return "<g class=\"p\">" + circle(x - 5, y, 9, moleculePaint) +
+  return std::string(particleGroup) + circle(x - 5, y, 9, moleculePaint) +
          circle(x + 5, y, 9, moleculePaint) + termLabel(p.term, x, y + 3, 28) +
          "</g>";
 }
 
 std::string bubble(const Piece& p, int at) {
   const int x = 22 + 26 * at;
-  return "<g class=\"p\">" + circle(x, 46, 11, bubblePaint) +
+  return std::string(particleGroup) + circle(x, 46, 11, bubblePaint) +
          termLabel(p.term, x, 49, 20) + "</g>";
 }
 

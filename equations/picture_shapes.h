@@ -32,6 +32,11 @@ inline constexpr std::string_view anionPaint =
 
 inline std::string num(int n) { return std::to_string(n); }
 
+// ` name="value"`, where `value` holds no '"', '<' or '&'.
+inline std::string attribute(std::string_view name, std::string_view value) {
+  return " " + std::string(name) + "=\"" + std::string(value) + "\"";
+}
+
 // A text centred on (x, y), squeezed to `room` where its `glyphs` need
 // more.
 std::string text(int x, int y, const std::string& words, std::size_t glyphs,

@@ -85,7 +85,8 @@ std::vector<Drawn> drawnIn(const std::string& b) {
 
 void expectSide(const std::vector<Drawn>& drawn, const std::vector<Term>& side,
                 bool scaled) {
-  std::map<std::string, int> counted, expected;
+  std::map<std::string, int> counted;
+  std::map<std::string, int> expected;
   for (const Drawn& d : drawn) {
     counted[d.formula + chargeText(d.charge)] += d.count;
     const bool water = d.formula == "H2O" && d.shapes == 0;

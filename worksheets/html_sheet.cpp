@@ -46,7 +46,7 @@ std::string htmlAnswer(const SheetEntry& e) {
     out += line.content.html + "</p>\n";
   }
   if (!e.figure.empty()) {
-    out += "<div class=\"figure\" style=\"max-width: 36em\">" + e.figure +
+    out += R"(<div class="figure" style="max-width: 36em">)" + e.figure +
            "</div>\n";
   }
   return out + "</li>\n";
