@@ -27,7 +27,8 @@ struct Revealed {
 
 // The question, its answer lines set in as the dialogue sets them in, and
 // with `extras.formulas` the formula equation and, where anything dissolves
-// into ions, the complete and net ionic equations, each below its heading;
+// into ions, the complete and net ionic equations, each below its heading,
+// or for an electrolysis the half-equation at each electrode;
 // with `extras.reasons`, "Why:" and the reasons below it.
 Revealed reveal(const DrillQuestion& q, Extras extras);
 
