@@ -64,8 +64,12 @@ bool askable(const Reactants& r) {
 Reactants draw() {
   return drawUntil(
       [] {
+        // One draw after another: the order of a call's arguments is the
+        // compiler's to choose.
         const int molten = static_cast<int>(randomBelow(2));
-        Reactants r = reactantsOf(drawIon(role::cation), drawIon(role::anion));
+        Ion cation = drawIon(role::cation);
+        Ion anion = drawIon(role::anion);
+        Reactants r = reactantsOf(std::move(cation), std::move(anion));
         r.counts = {molten};
         return r;
       },
