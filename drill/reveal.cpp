@@ -24,6 +24,11 @@ void forEachAnswerLine(const Text& qtype, const Text& products,
 // Hands `line` each heading and its equation.
 template <typename Line>
 void forEachEquation(const FormulaEquations& e, Line line) {
+  if (e.cathode && e.anode) {
+    line("At the cathode:", *e.cathode);
+    line("At the anode:", *e.anode);
+    return;
+  }
   line("Formula equation:", e.formula);
   if (e.complete && e.net) {
     line("Complete ionic:", *e.complete);

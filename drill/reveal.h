@@ -29,7 +29,8 @@ struct Revealed {
 
 // The question, its answer lines set in as the dialogue sets them in, and
 // with `extras.formulas` the formula equation and, where anything dissolves
-// into ions, the complete and net ionic equations, each below its heading;
+// into ions, the complete and net ionic equations, each below its heading,
+// or for an electrolysis the half-equation at each electrode;
 // with `extras.reasons`, "Why:" and the reasons below it; with
 // `extras.pictures`, the particle picture of the reaction.
 Revealed reveal(const DrillQuestion& q, Extras extras);

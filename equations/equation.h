@@ -18,7 +18,8 @@
 #include <string_view>
 #include <vector>
 
-enum class State { solid, liquid, gas, aqueous };
+// `none` is the electron's: it is no substance, and has no state.
+enum class State { solid, liquid, gas, aqueous, none };
 
 // Each state as an equation writes it and as it is read aloud, in the order
 // of State.
@@ -33,10 +34,11 @@ inline constexpr StateName stateNames[] = {
     {"(l)",    "liquid"},
     {"(g)",    "gas"},
     {"(aq)",   "aqueous"},
+    {"",       ""},
 };
 // clang-format on
 
-// "(s)", "(l)", "(g)" or "(aq)".
+// "(s)", "(l)", "(g)", "(aq)", or nothing for an electron.
 inline std::string_view stateSymbol(State s) {
   return stateNames[static_cast<int>(s)].symbol;
 }
@@ -58,6 +60,17 @@ struct Term {
   // For a compound that can dissolve into ions: its cation, then its anion.
   std::optional<std::array<Constituent, 2>> ions;
 };
+
+// The electron of a half-equation, as a term: "e" with charge -1 and no
+// state, "2e-" with coefficient 2. It holds no atoms; it counts in the
+// charge alone.
+inline constexpr std::string_view electronFormula = "e";
+inline Term electrons() {
+  return {1, std::string(electronFormula), -1, State::none, std::nullopt};
+}
+inline bool isElectron(const Term& t) {
+  return t.formula == electronFormula && t.charge == -1;
+}
 
 struct Equation {
   std::vector<Term> reactants;

@@ -89,7 +89,9 @@ bool addTerms(Matrix& m, const std::vector<Term>& side, std::int64_t sign) {
   for (const Term& t : side) {
     if (m.width == maxTerms) return false;
     m.rows[0][m.width] = sign * t.charge;
-    if (!addAtoms(m, t.formula, sign, m.width++)) return false;
+    const bool atoms = isElectron(t) || addAtoms(m, t.formula, sign, m.width);
+    ++m.width;
+    if (!atoms) return false;
   }
   return true;
 }

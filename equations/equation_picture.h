@@ -7,12 +7,15 @@
 // leaving it; water the liquid itself; a free metal a strip in water, and
 // the coating of a metal deposited on it, or a lump. Spectator ions stand
 // in the same places before and after, marked; where nothing reacts, the
-// two beakers are the same and the picture says so.
+// two beakers are the same and the picture says so. An electrolysis shows
+// its two electrodes, each with what forms at it; a melt is drawn as a hot
+// liquid.
 #ifndef REACTION_DRILL_EQUATIONS_EQUATION_PICTURE_H_
 #define REACTION_DRILL_EQUATIONS_EQUATION_PICTURE_H_
 
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "equation.h"
 
@@ -27,14 +30,23 @@ struct SpeciesLook {
 
 using LookUp = std::function<SpeciesLook(const Term& t)>;
 
+// What forms at each electrode of an electrolysis: the products of its
+// half-equation, electrons aside, which is no particle in the beaker.
+struct Electrodes {
+  std::vector<Term> cathode;
+  std::vector<Term> anode;
+};
+
 // The picture of `complete`: an <svg> element with role="img", whose
 // aria-label says in words what it shows. Each species is a <g
 // class="species"> with its formula, charge, count and whether it is a
 // spectator as data attributes, holding one shape of class "p" per particle
 // drawn (none for water, which is the liquid). A side of more than 18
 // particles is drawn at about one shape for several, and says so.
+// With `electrodes`, the products each names stand at that electrode.
 // REQUIRES: `complete` is balanced, or a no reaction with its reactants
 // split into ions.
-std::string particlePicture(const Equation& complete, const LookUp& look);
+std::string particlePicture(const Equation& complete, const LookUp& look,
+                            const Electrodes* electrodes = nullptr);
 
 #endif  // REACTION_DRILL_EQUATIONS_EQUATION_PICTURE_H_

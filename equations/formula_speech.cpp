@@ -47,6 +47,8 @@ std::string spokenTerm(const Term& t, bool withState) {
   std::string spoken =
       t.coefficient > 1 ? std::to_string(t.coefficient) + " " : std::string();
   spoken += spokenFormula(t.formula, t.charge);
-  if (withState) spoken += ", " + std::string(spokenState(t.state));
+  if (withState && t.state != State::none) {
+    spoken += ", " + std::string(spokenState(t.state));
+  }
   return spoken;
 }

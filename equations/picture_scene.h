@@ -23,6 +23,9 @@ enum class Shape {
   liquid,    // water, drawn as the liquid itself
 };
 
+// Where a product of an electrolysis forms.
+enum class Electrode { none, cathode, anode };
+
 // One species on one side, as it is drawn.
 struct Piece {
   Term term;  // its coefficient is how many the equation counts
@@ -32,11 +35,13 @@ struct Piece {
   bool spectator = false;  // the same ions, in the same places, both sides
   std::string on;          // a coating: the name of the metal it coats
   int place = 0;           // of its term on its side of the equation
+  Electrode at = Electrode::none;
 };
 
 struct Beaker {
   std::vector<Piece> pieces;  // spectators first, then in equation order
   bool water = false;         // whether anything stands in water
+  bool molten = false;        // whether ions stand in a melt
 };
 
 struct Scene {
@@ -44,12 +49,14 @@ struct Scene {
   Beaker after;
   int perShape = 1;  // particles a shape stands for, about
   bool noReaction = false;
+  bool electrodes = false;  // an electrolysis, between two electrodes
 };
 
 // The scene of `complete`: each side's pieces, spectators placed first and
 // alike on both sides, and where nothing reacts the after side the same as
 // the before.
-Scene sceneOf(const Equation& complete, const LookUp& look);
+Scene sceneOf(const Equation& complete, const LookUp& look,
+              const Electrodes* electrodes);
 
 // The text alternative of `scene`: "Before: 2 silver ions, ... in water.
 // After: solid silver chloride, white; sodium and nitrate ions unchanged

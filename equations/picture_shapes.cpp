@@ -139,10 +139,9 @@ std::string particle(const Piece& p, int x, int y) {
          "</g>";
 }
 
-std::string bubble(const Piece& p, int at) {
-  const int x = 22 + 26 * at;
-  return std::string(particleGroup) + circle(x, 46, 11, bubblePaint) +
-         termLabel(p.term, x, 49, 20) + "</g>";
+std::string bubble(const Piece& p, int x, int y) {
+  return std::string(particleGroup) + circle(x, y, 11, bubblePaint) +
+         termLabel(p.term, x, y + 3, 20) + "</g>";
 }
 
 // Four blocks a row.
@@ -171,15 +170,17 @@ std::string strip(const Piece& p) {
   return out + termLabel(p.term, stripX + 8, top - 4);
 }
 
-std::string coating(const Piece& p) {
-  std::string out =
-      rect(stripX, 4, 16, 186,
-           R"(fill="none" stroke="#777777" stroke-dasharray="4 3")", false);
-  for (int k = 0; k < p.drawn; ++k) {
-    const int x = k % 2 == 0 ? stripX - 7 : stripX + 16;
-    out += rect(x, 96 + 14 * (k / 2), 7, 7, filled(p.look.colour));
+std::string coating(const Piece& p, int x, int w, bool outline) {
+  std::string out;
+  if (outline) {
+    out = rect(x, 4, w, 186,
+               R"(fill="none" stroke="#777777" stroke-dasharray="4 3")", false);
   }
-  return out + termLabel(p.term, stripX + 8, 0);
+  for (int k = 0; k < p.drawn; ++k) {
+    out += rect(k % 2 == 0 ? x - 7 : x + w, 96 + 14 * (k / 2), 7, 7,
+                filled(p.look.colour));
+  }
+  return out + termLabel(p.term, x + w / 2, 0);
 }
 
 }  // namespace picture

@@ -55,8 +55,8 @@ std::string termLabel(const Term& t, int x, int y, int room = 0);
 // molecule two joined circles.
 std::string particle(const Piece& p, int x, int y);
 
-// A bubble of `p` leaving the water, the `at`th from the left.
-std::string bubble(const Piece& p, int at);
+// A bubble of `p` centred on (x, y).
+std::string bubble(const Piece& p, int x, int y);
 
 // A pile of `p.drawn` blocks, centred in the part of the bottom from
 // `left` that is `room` wide, its label above it.
@@ -65,9 +65,10 @@ std::string pile(const Piece& p, int left, int room);
 // A strip dipped into the water, in as many blocks as it counts.
 std::string strip(const Piece& p);
 
-// Where the strip of the metal put in stood, and the metal deposited on it
-// in small blocks on both faces.
-std::string coating(const Piece& p);
+// The metal deposited on both faces of a strip or an electrode from `x`
+// that is `w` wide, in small blocks; with `outline`, the dashed outline of
+// the strip of the metal put in, which gave its place to the metal.
+std::string coating(const Piece& p, int x, int w, bool outline);
 
 }  // namespace picture
 

@@ -16,6 +16,13 @@ std::string counted(int n, std::string_view one, std::string_view many,
                    : number + std::string(noun) + " " + std::string(name);
 }
 
+// " at the cathode", or nothing away from the electrodes.
+std::string electrodeWords(Electrode at) {
+  return at == Electrode::cathode ? " at the cathode"
+         : at == Electrode::anode ? " at the anode"
+                                  : "";
+}
+
 std::string phrase(const Piece& p, int n) {
   const std::string& name = p.look.name;
   switch (p.shape) {
@@ -26,8 +33,10 @@ std::string phrase(const Piece& p, int n) {
       return counted(n, "molecule of", "molecules of", name, false);
     case Shape::bubble:
       return counted(n, "molecule of", "molecules of", name, false) +
-             " bubbling off";
+             " bubbling off" + electrodeWords(p.at);
     case Shape::pile:
+      if (p.at != Electrode::none)
+        return "molten " + name + electrodeWords(p.at);
       if (p.look.metal) return "a lump of " + name;
       return "solid " + name +
              (p.look.colour.empty() ? "" : ", " + p.look.colour);
@@ -56,12 +65,16 @@ std::vector<std::string> everything(const Beaker& b) {
   }
 }
 
-// " in water" where what stands in it is not water itself.
-std::string inWater(const Beaker& b) {
+// " in water" where what stands in it is not water itself, " in a melt",
+// and the electrodes where there are any.
+std::string around(const Beaker& b, bool electrodes) {
   const bool liquid =
       std::any_of(b.pieces.begin(), b.pieces.end(),
                   [](const Piece& p) { return p.shape == Shape::liquid; });
-  return b.water && !liquid ? " in water" : "";
+  std::string words = b.water && !liquid ? " in water"
+                      : b.molten         ? " in a melt"
+                                         : "";
+  return words + (electrodes ? " between two electrodes" : "");
 }
 
 std::string joined(const std::vector<std::string>& phrases,
@@ -96,8 +109,8 @@ std::string afterWords(const Beaker& b) {
 }  // namespace
 
 std::string sceneWords(const Scene& scene) {
-  const std::string before =
-      joined(everything(scene.before), ", ") + inWater(scene.before);
+  const std::string before = joined(everything(scene.before), ", ") +
+                             around(scene.before, scene.electrodes);
   std::string text =
       scene.noReaction
           ? "Nothing reacts: before and after, " + before + "."

@@ -34,7 +34,8 @@ bool sameWords(const Block& a, const Block& b) {
 }
 
 // With --formulas --explain every block says the same in words and adds a
-// balanced formula equation, with both ionic lines or neither, and reasons.
+// formula equation, with both ionic lines or neither, or for electrolysis
+// both half-equations, and reasons.
 void checkFormulas(const std::string& input, const std::vector<Block>& plain) {
   DrillSettings settings;
   settings.extras = {true, true};
@@ -50,7 +51,9 @@ void checkFormulas(const std::string& input, const std::vector<Block>& plain) {
   for (std::size_t k = 0; k < blocks.size(); ++k) {
     const Block& b = blocks[k];
     check(sameWords(b, plain[k]), "--formulas: the same words");
-    check(!b.formula.empty(), "--formulas: a formula equation");
+    check(b.formula.empty() != b.cathode.empty(),
+          "--formulas: a formula equation or the half-equations");
+    check(b.cathode.empty() == b.anode.empty(), "--formulas: both electrodes");
     check(b.complete.empty() == b.net.empty(), "--formulas: both ionic lines");
     check(!b.reasons.empty(), "--explain: reasons");
   }

@@ -18,7 +18,8 @@ namespace {
 // but never across a line break, so only the start of a line counts.
 std::size_t verdictLines(std::string_view text, std::string_view verdict) {
   constexpr std::string_view prompts[] = {
-      "Formula: ", "Soluble? (y/n): ", "Equation: ", "Net ionic: "};
+      "Formula: ",   "Soluble? (y/n): ", "Equation: ",
+      "Net ionic: ", "At the cathode: ", "At the anode: "};
   std::size_t count = 0;
   for (std::size_t start = 0; start < text.size();) {
     const std::size_t end = std::min(text.find('\n', start), text.size());

@@ -4,7 +4,13 @@
 
 QuizQuestion drawFormulaEquation() {
   const Reaction r = drawAnyReaction();
-  return askEquation(r, {formulaEquations(r).formula, EquationForm::formula},
+  FormulaEquations e = formulaEquations(r);
+  // An electrolysis is asked by its electrodes: here the cathode.
+  if (e.cathode) {
+    return askEquation(r, {std::move(*e.cathode), EquationForm::formula},
+                       "At the cathode:");
+  }
+  return askEquation(r, {std::move(e.formula), EquationForm::formula},
                      "Equation:");
 }
 
@@ -13,4 +19,5 @@ extern const char formulaEquationSummary[] =
     "in "
     "words, type its balanced formula equation, as in "
     "`2HCl(aq) + Zn(s) -> H2(g) + ZnCl2(aq)`, or `no reaction` where nothing "
-    "reacts.";
+    "reacts; of an electrolysis, the half-equation at the cathode, as in "
+    "`Cu2+ + 2e- -> Cu`.";

@@ -6,6 +6,11 @@
 QuizQuestion drawNetIonicEquation() {
   const Reaction r = drawAnyReaction();
   FormulaEquations e = formulaEquations(r);
+  // An electrolysis is asked by its electrodes: here the anode.
+  if (e.anode) {
+    return askEquation(r, {std::move(*e.anode), EquationForm::formula},
+                       "At the anode:");
+  }
   // A no reaction has no net ionic equation, but its reactants may still
   // be written as ions.
   if (!splitsIntoIons(e.formula)) {
@@ -24,4 +29,6 @@ extern const char netIonicEquationSummary[] =
     "combustion, there is none to write, and the question asks `Equation:` for "
     "the formula equation. Where nothing reacts, the reactants may be written "
     "as "
-    "their formulas or as their ions, as in `H+ + Cu -> NR`.";
+    "their formulas or as their ions, as in `H+ + Cu -> NR`. Of an "
+    "electrolysis it asks the half-equation at the anode, as in "
+    "`2Cl- -> Cl2 + 2e-`.";

@@ -16,7 +16,7 @@ namespace {
 // that burn in nitrogen to a nitride.
 constexpr std::string_view unreactiveMetals = "gold";
 constexpr std::string_view nitrideMetals =
-    "lithium magnesium beryllium barium aluminium";
+    "lithium magnesium calcium beryllium barium aluminium";
 
 // Pairs the drill does not pose: the metal does not combine with the
 // nonmetal, or not to the compound its catalogue charge would give.

@@ -79,6 +79,15 @@ std::string metalPutIn(const Equation& e) {
   return {};
 }
 
+// The one solid compound heated, where one turns into another out of
+// water: "the green copper(II) carbonate turns into ".
+std::string turning(const Equation& e, bool water) {
+  const std::vector<Term> used = changed(e.reactants, e.products, State::solid);
+  if (water || used.size() != 1 || !used[0].ions) return {};
+  return theColoured(speciesLook(used[0])) + speciesLook(used[0]).name +
+         " turns into ";
+}
+
 // Each solid formed: a coating, a precipitate, or a solid. Whether any
 // formed.
 bool addSolids(std::vector<std::string>& seen, const Equation& e, bool water) {
@@ -94,7 +103,7 @@ bool addSolids(std::vector<std::string>& seen, const Equation& e, bool water) {
       solids.push_back(aColoured(look) + "solid, " + look.name);
     }
   }
-  if (!solids.empty()) seen.push_back(listed(solids));
+  if (!solids.empty()) seen.push_back(turning(e, water) + listed(solids));
   return !solids.empty();
 }
 
@@ -111,11 +120,50 @@ void addDissolving(std::vector<std::string>& seen, const Equation& e) {
                  (solids.size() == 1 ? " dissolves" : " dissolve"));
 }
 
-std::vector<std::string> seen(const Equation& e) {
+// "the solution turns orange as bromine forms", for a halogen set free in
+// water.
+void addColouredSolution(std::vector<std::string>& seen,
+                         const std::vector<Term>& formed,
+                         std::string_view where = {}) {
+  for (const Term& t : formed) {
+    const std::string_view colour = solutionColourOf(t.formula);
+    if (t.state != State::aqueous || t.ions || colour.empty()) continue;
+    seen.push_back("the solution turns " + std::string(colour) +
+                   std::string(where) + " as " + speciesLook(t).name +
+                   " forms");
+  }
+}
+
+// What forms at an electrode, from its half-equation: "a coating of copper
+// on the cathode", "bubbles of chlorine at the anode".
+void addElectrode(std::vector<std::string>& seen, const Equation& half,
+                  const std::string& electrode) {
+  for (const Term& t : half.products) {
+    if (isElectron(t) || t.formula == "H2O") continue;
+    const SpeciesLook look = speciesLook(t);
+    if (t.state == State::gas) {
+      seen.push_back("bubbles of " + look.name + " at the " + electrode);
+    } else if (look.metal) {
+      seen.push_back(t.state == State::solid
+                         ? "a coating of " + look.name + " on the " + electrode
+                         : "molten " + look.name + " at the " + electrode);
+    }
+  }
+  addColouredSolution(seen, half.products, " at the " + electrode);
+}
+
+std::vector<std::string> seen(const FormulaEquations& f) {
+  const Equation& e = f.formula;
   if (e.noReaction) return {"no change"};
   std::vector<std::string> all;
+  if (f.cathode && f.anode) {
+    addElectrode(all, *f.cathode, "cathode");
+    addElectrode(all, *f.anode, "anode");
+    return all;
+  }
   const bool water = inWater(e);
   addGases(all, e, water);
+  addColouredSolution(all, changed(e.products, e.reactants, State::aqueous));
   if (!addSolids(all, e, water) && water) addDissolving(all, e);
   if (all.empty()) all.emplace_back("no visible change");
   return all;
@@ -123,9 +171,9 @@ std::vector<std::string> seen(const Equation& e) {
 
 }  // namespace
 
-std::string seenLine(const Equation& formula) {
+std::string seenLine(const FormulaEquations& f) {
   std::string line = "You would see: ";
-  const std::vector<std::string> all = seen(formula);
+  const std::vector<std::string> all = seen(f);
   for (std::size_t k = 0; k < all.size(); ++k) {
     if (k > 0) line += "; ";
     line += all[k];

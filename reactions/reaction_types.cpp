@@ -23,6 +23,6 @@ FormulaEquations formulaEquations(const Reaction& r) {
 // What a class would see closes the reasons, the same for every type.
 std::vector<std::string> reasons(const Reaction& r) {
   std::vector<std::string> lines = reactionType(r.type).reasons(r.reactants);
-  lines.push_back(seenLine(formulaEquations(r).formula));
+  lines.push_back(seenLine(formulaEquations(r)));
   return lines;
 }

@@ -60,6 +60,10 @@ struct FormulaEquations {
   Equation formula;                  // balanced, or "reactants -> no reaction"
   std::optional<Equation> complete;  // only when a term dissolves into ions
   std::optional<Equation> net;       // present exactly when `complete` is
+  // For electrolysis, what happens at each electrode, with its electrons:
+  // shown in place of the three equations above, which stay data.
+  std::optional<Equation> cathode;
+  std::optional<Equation> anode;  // present exactly when `cathode` is
 };
 
 // One reaction type: its name and what it does. Drawing takes its ions at
@@ -95,11 +99,23 @@ extern const ReactionType metalNonmetal;
 extern const ReactionType precipitation;
 extern const ReactionType displacement;
 extern const ReactionType combustion;
+extern const ReactionType halogenDisplacement;
+extern const ReactionType thermalDecomposition;
+extern const ReactionType electrolysis;
 
 // The reaction types, numbered from 1 in the order they are taught.
 inline constexpr const ReactionType* reactionTypeTable[] = {
-    &acidBase,      &acidCarbonate, &acidMetal,    &waterMetal,
-    &metalNonmetal, &precipitation, &displacement, &combustion,
+    &acidBase,
+    &acidCarbonate,
+    &acidMetal,
+    &waterMetal,
+    &metalNonmetal,
+    &precipitation,
+    &displacement,
+    &combustion,
+    &halogenDisplacement,
+    &thermalDecomposition,
+    &electrolysis,
 };
 
 // The number of reaction types; they are numbered 1 to reactionTypes.

@@ -19,16 +19,17 @@
 // its formula.
 SpeciesLook speciesLook(const Term& t);
 
-// What a class would see as `formula` takes place, as one line: "You would
-// see: fizzing; the gas is hydrogen.", "... a blue precipitate of
-// copper(II) hydroxide.", "... a coating of copper on the zinc.", and
-// "no change" where nothing reacts. A gas formed in water fizzes; a solid
-// formed is a precipitate in water, a solid otherwise, and a metal formed
+// What a class would see as the reaction of `f` takes place, as one line:
+// "You would see: fizzing; the gas is hydrogen.", "... a blue precipitate
+// of copper(II) hydroxide.", "... a coating of copper on the zinc.", and
+// "no change" where nothing reacts. A gas formed in water fizzes; a halogen
+// set free in water colours it; a solid formed is a precipitate in water,
+// a solid otherwise (what a solid heated turns into), and a metal formed
 // where a metal was put in coats it; where nothing solid forms, a solid
-// put in dissolves; oxygen that leaves only gases burns with a flame. A
-// colour is said only where the colour table has one.
-// REQUIRES: `formula` is a balanced formula equation, or a no reaction.
-std::string seenLine(const Equation& formula);
+// put in dissolves; oxygen that leaves only gases burns with a flame. In an
+// electrolysis, what forms at each electrode, from its half-equation. A
+// colour is said only where a colour table has one.
+std::string seenLine(const FormulaEquations& f);
 
 // The particle picture of a drawn reaction, as equation_picture.h draws it
 // from its complete ionic equation.

@@ -93,7 +93,23 @@ SpeciesLook speciesLook(const Term& t) {
   return moleculeLook(t);
 }
 
+namespace {
+
+// The products of a half-equation, without its electrons.
+std::vector<Term> formedIn(const Equation& half) {
+  std::vector<Term> formed;
+  for (const Term& t : half.products) {
+    if (!isElectron(t)) formed.push_back(t);
+  }
+  return formed;
+}
+
+}  // namespace
+
 std::string reactionPicture(const Reaction& r) {
-  return particlePicture(completeIonic(formulaEquations(r).formula),
-                         speciesLook);
+  const FormulaEquations f = formulaEquations(r);
+  const Equation complete = completeIonic(f.formula);
+  if (!f.cathode || !f.anode) return particlePicture(complete, speciesLook);
+  const Electrodes at{formedIn(*f.cathode), formedIn(*f.anode)};
+  return particlePicture(complete, speciesLook, &at);
 }

@@ -66,7 +66,9 @@ FormulaEquations derive(Equation e) {
 }
 
 FormulaEquations noReaction(std::vector<Term> reactants) {
-  return {Equation{std::move(reactants), {}, true}, std::nullopt, std::nullopt};
+  FormulaEquations none;
+  none.formula = Equation{std::move(reactants), {}, true};
+  return none;
 }
 
 }  // namespace terms

@@ -3,6 +3,8 @@
 #ifndef REACTION_DRILL_SHARED_ION_ACTIVITY_H_
 #define REACTION_DRILL_SHARED_ION_ACTIVITY_H_
 
+#include <algorithm>
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -54,6 +56,11 @@ namespace chemistry {
 // from cold water.
 inline constexpr std::string_view firstBelowHydrogen = "Cu";
 inline constexpr std::string_view slowestInWater = "Mg";
+
+// The halogen series, most reactive first: a halogen takes the electrons of
+// the halide ions of those below it. Fluorine heads it, though the drill
+// never puts it into water.
+inline constexpr std::string_view halogenSeries = "F Cl Br I";
 
 // What the metals do with water that stand above hydrogen but too low in
 // the series to react with cold water as the metals above magnesium do.
@@ -111,6 +118,19 @@ inline const std::string& activitySeriesText() {
     return text;
   }();
   return written;
+}
+
+// The place of the halogen whose ion has the formula `anion` in the
+// halogen series, 1 for fluorine; 0 for any other anion.
+inline int halogenPlace(std::string_view anion) {
+  int place = 1;
+  for (std::size_t at = 0; at < chemistry::halogenSeries.size(); ++place) {
+    const std::size_t end = std::min(chemistry::halogenSeries.find(' ', at),
+                                     chemistry::halogenSeries.size());
+    if (chemistry::halogenSeries.substr(at, end - at) == anion) return place;
+    at = end + 1;
+  }
+  return 0;
 }
 
 #endif  // REACTION_DRILL_SHARED_ION_ACTIVITY_H_

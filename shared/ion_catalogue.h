@@ -1,4 +1,4 @@
-// The ion record and the catalogue of the 39 ions the drill knows, in the
+// The ion record and the catalogue of the ions the drill knows, in the
 // order the random selectors draw them, with the hydrogen ion that acids
 // give and the catalogue does not draw.
 #ifndef REACTION_DRILL_SHARED_ION_CATALOGUE_H_
@@ -113,6 +113,8 @@ inline constexpr CatalogueRow ionCatalogue[] = {
     {"carbonate",    "CO3",  anion,   2,       group,      "carbonic"},
     {"ammonium",     "NH4",  cation,  1,       group,      ""},
     {"bicarbonate",  "HCO3", anion,   1,       group,      ""},
+    // Added after the rest, so that the rows above keep their positions.
+    {"calcium",      "Ca",   cation,  2,       single,     ""},
 };
 // clang-format on
 

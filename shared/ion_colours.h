@@ -34,23 +34,25 @@ inline constexpr SolidColour solidColours[] = {
     {"Cr(OH)3",                                        "grey-green", ""},
     {"Mn(OH)2",                                        "off-white",
      "darkens to brown in air"},
-    {"Al(OH)3 Zn(OH)2 Mg(OH)2 Pb(OH)2 Be(OH)2 Sn(OH)2 Cd(OH)2", "white", ""},
+    {"Al(OH)3 Zn(OH)2 Mg(OH)2 Pb(OH)2 Be(OH)2 Sn(OH)2 Cd(OH)2 Ca(OH)2",
+                                                       "white", ""},
     // Halides: the tests with silver nitrate, and lead(II).
     {"AgCl",                                           "white", ""},
     {"AgBr",                                           "cream", ""},
     {"AgI PbI2",                                       "yellow", ""},
-    {"PbCl2 PbBr2 PbF2 BaF2 MgF2",                     "white", ""},
+    {"PbCl2 PbBr2 PbF2 BaF2 MgF2 CaF2",                "white", ""},
     {"HgI2",                                           "orange-red", ""},
     // Sulfates, carbonates and phosphates.
-    {"BaSO4 PbSO4",                                    "white", ""},
-    {"BaCO3 PbCO3 ZnCO3 MgCO3 CdCO3",                  "white", ""},
+    {"BaSO4 PbSO4 CaSO4",                              "white", ""},
+    {"BaCO3 PbCO3 ZnCO3 MgCO3 CdCO3 CaCO3",            "white", ""},
+    {"Na2CO3 K2CO3 Li2CO3 NaHCO3 KHCO3",               "white", ""},
     {"CuCO3",                                          "green",
      "basic copper carbonate, as it precipitates"},
     {"NiCO3",                                          "pale green", ""},
     {"Ag2CO3",                                         "pale yellow", ""},
     {"Ag3PO4",                                         "yellow", ""},
-    {"Ba3(PO4)2 Mg3(PO4)2 Zn3(PO4)2 Pb3(PO4)2 AlPO4 Be3(PO4)2 Cd3(PO4)2",
-                                                       "white", ""},
+    {"Ba3(PO4)2 Mg3(PO4)2 Zn3(PO4)2 Pb3(PO4)2 AlPO4 Be3(PO4)2 Cd3(PO4)2 "
+     "Ca3(PO4)2",                                      "white", ""},
     {"Cu3(PO4)2",                                      "pale blue", ""},
     // Sulfides: the tests with hydrogen sulfide.
     {"CuS PbS FeS Fe2S3 Ag2S HgS NiS CoS",             "black", ""},
@@ -64,10 +66,11 @@ inline constexpr SolidColour solidColours[] = {
     {"Cr2O3 NiO",                                      "green", ""},
     {"CdO",                                            "brown", ""},
     {"Ag2O",                                           "dark brown", ""},
-    {"ZnO MgO Al2O3 BaO BeO Li2O Na2O",                "white", ""},
+    {"ZnO MgO Al2O3 BaO BeO Li2O Na2O CaO",            "white", ""},
     // Salts of a metal and a nonmetal, dry.
     {"NaCl NaBr NaI NaF KCl KBr KI KF LiCl LiBr LiI LiF", "white", ""},
     {"BaCl2 BaBr2 BaI2 MgCl2 MgBr2 MgI2 BeCl2 BeBr2 BeF2 BeI2", "white", ""},
+    {"CaCl2 CaBr2 CaI2 CaS",                           "white", ""},
     {"AlCl3 AlBr3 AlF3 AlI3 ZnCl2 ZnBr2 ZnI2 ZnF2",    "white", ""},
     {"CdCl2 CdBr2 CdI2 CdF2 HgCl2 HgBr2 CuF2",         "white", "anhydrous"},
     {"Na2S BaS AlN",                                   "white", ""},
@@ -90,7 +93,7 @@ inline constexpr SolidColour solidColours[] = {
      "as a deposit"},
     {"Ag",                                             "grey", "as a deposit"},
     {"Au",                                             "gold", ""},
-    {"Al Zn Mg Fe Na K Li Ba Be Cd Co Cr Mn Ni",       "silvery grey", ""},
+    {"Al Zn Mg Fe Na K Li Ba Be Cd Co Cr Mn Ni Ca",    "silvery grey", ""},
 };
 // clang-format on
 
@@ -101,9 +104,32 @@ inline constexpr std::string_view noColourSaid =
     "Hg3(PO4)2 CrPO4 Co3(PO4)2 Ni3(PO4)2 AgF HgF2 MnF2 MnBr2 MnI2 CoBr2 CoI2 "
     "CoF2 NiBr2 NiI2 NiF2 FeF3 FeI2 CrBr3 CrF3 CrI3 K2O K2S Li2S MgS BeS "
     "Al2S3 Cr2S3 CoO MnO PbO HgO Li3N Ba3N2 Be3N2 Na3P K3P Li3P Mg3P2 Ba3P2 "
-    "Zn3P2 AlP P";
+    "Zn3P2 AlP P Ca3N2 Ca3P2";
+
+// The colours of the halogens a reaction sets free in water, which colour
+// the solution.
+struct SolutionColour {
+  std::string_view formula;
+  std::string_view colour;
+};
+// clang-format off
+inline constexpr SolutionColour solutionColours[] = {
+    // formula  colour
+    {"Br2",     "orange"},
+    {"I2",      "brown"},
+};
+// clang-format on
 
 }  // namespace chemistry
+
+// The colour `formula` gives water it is dissolved in, or empty where
+// none is said.
+inline std::string_view solutionColourOf(std::string_view formula) {
+  for (const chemistry::SolutionColour& row : chemistry::solutionColours) {
+    if (row.formula == formula) return row.colour;
+  }
+  return {};
+}
 
 // The row that gives the colour of the solid `formula`, or null where no
 // colour is said.

@@ -35,14 +35,14 @@ inline constexpr CompoundRule compoundRules[] = {
     {"gold",                                      "",      never},
     {"ammonium",                                  "O N P", never},
     // Only the most reactive metals, and zinc, form phosphides.
-    {"lithium sodium potassium magnesium barium aluminium zinc",
+    {"lithium sodium potassium magnesium calcium barium aluminium zinc",
                                                   "P",     exists},
     {"",                                          "P",     never},
     // A carbonate ion and a 3+ ion hydrolyse each other; beryllium and
     // mercury(II) give basic salts or the oxide instead.
     {"aluminium chromium iron(III) gold beryllium mercury",
                                                   "CO3",   never},
-    {"lithium sodium potassium ammonium magnesium barium",
+    {"lithium sodium potassium ammonium magnesium calcium barium",
                                                   "HCO3",  exists},
     {"",                                          "HCO3",  never},
     // Silver and mercury(II) give their oxides where a hydroxide would form.

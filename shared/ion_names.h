@@ -24,7 +24,6 @@ struct ElementName {
 // clang-format off
 inline constexpr ElementName otherElementNames[] = {
     // formula  name
-    {"Ca",      "calcium"},
     {"Sr",      "strontium"},
 };
 // clang-format on

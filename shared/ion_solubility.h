@@ -53,7 +53,7 @@ inline constexpr SolubilityRule solubilityRules[] = {
     {"",                  "NO3 HCO3", dissolves,       ""},
     {"",                  "Cl Br",    dissolves,       "Ag Pb"},
     {"",                  "I",        dissolves,       "Ag Pb Hg"},
-    {"",                  "SO4",      dissolves,       "Ba Sr Pb"},
+    {"",                  "SO4",      dissolves,       "Ba Sr Pb Ca"},
     {"",                  "OH",       staysSolid,      "Ba Sr"},
     {"",                  "CO3 PO4",  staysSolid,      ""},
     {"",                  "S",        staysSolid,      "Ca Ba Sr"},

@@ -9,11 +9,15 @@
 #include "ion.h"
 #include "reaction_types.h"
 
-// The catalogue ion called `name`; throws if there is none, so a misspelt
-// name in a test fails loudly.
+// The catalogue ion called `name`, or else shown as `name` ("manganese(II)"
+// for the catalogue's plain manganese); throws if there is none, so a
+// misspelt name in a test fails loudly.
 inline Ion named(std::string_view name) {
   for (const Ion& i : catalogue()) {
     if (i.name == name) return i;
+  }
+  for (const Ion& i : catalogue()) {
+    if (ionName(i) == name) return i;
   }
   throw std::invalid_argument("no ion named " + std::string(name));
 }

@@ -34,9 +34,9 @@ std::string key(const Reactants& r) {
   return k;
 }
 
-const Names rankedMetals = {"potassium", "sodium", "lithium", "magnesium",
-                            "aluminium", "zinc",   "iron",    "copper",
-                            "mercury",   "silver", "gold"};
+const Names rankedMetals = {"potassium", "sodium",    "lithium", "calcium",
+                            "magnesium", "aluminium", "zinc",    "iron",
+                            "copper",    "mercury",   "silver",  "gold"};
 // No oxide, nitride or phosphide dissolves.
 const Names anions = {"bromide",   "iodide",    "fluoride",   "sulfide",
                       "chloride",  "nitrate",   "phosphate",  "sulfate",
@@ -62,23 +62,24 @@ TEST(Draw, EachTypeDrawsWhatItsRulesAllow) {
                                // and gold never, carbonates never of a 3+
                                // ion, beryllium or mercury
   } rules[] = {
-      {1, {acids, {}, {"hydroxide", "oxide"}}, 23},
+      {1, {acids, {}, {"hydroxide", "oxide"}}, 24},
       {2,
        {without(acids, {"carbonate"}), {}, {"carbonate", "bicarbonate"}},
-       18},
+       19},
       {3, {without(acids, {"nitrate"}), rankedMetals}, 0},
       {4,
-       {{"potassium", "sodium", "lithium", "magnesium", "aluminium", "zinc"}},
+       {{"potassium", "sodium", "lithium", "calcium", "magnesium", "aluminium",
+         "zinc"}},
        0},
       {5,
        {freeMetals,
         {"iodide", "bromide", "nitride", "oxide", "fluoride", "phosphide",
          "sulfide", "chloride"}},
        0},
-      {6, {{}, anions, {}, anions}, 24},
+      {6, {{}, anions, {}, anions}, 25},
       {7,
-       {without(rankedMetals, {"potassium", "sodium", "lithium"}), rankedMetals,
-        anions},
+       {without(rankedMetals, {"potassium", "sodium", "lithium", "calcium"}),
+        rankedMetals, anions},
        0},
   };
   for (const auto& rule : rules) {

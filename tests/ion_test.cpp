@@ -29,7 +29,7 @@ auto fields(const Ion& i) {
 // order): every name once, a charge of 1 to 3, an acid only of an anion,
 // and a group exactly where the formula holds more than one element.
 TEST(Catalogue, HoldsItsRowsInOrder) {
-  ASSERT_EQ(catalogue().size(), 39U);
+  ASSERT_EQ(catalogue().size(), std::size(chemistry::ionCatalogue));
   std::set<std::string> names;
   for (const Ion& i : catalogue()) {
     EXPECT_TRUE(names.insert(i.name).second) << i.name;
@@ -40,7 +40,7 @@ TEST(Catalogue, HoldsItsRowsInOrder) {
     EXPECT_EQ(i.polyatomic, elements > 1) << i.name;
   }
   EXPECT_EQ(catalogue().front().name, "bromide");
-  EXPECT_EQ(catalogue().back().name, "bicarbonate");
+  EXPECT_EQ(catalogue().back().name, "calcium");
 }
 
 TEST(IonRecord, DefaultIsAnEmptyCationOfValencyOne) {
@@ -88,7 +88,7 @@ TEST(Selectors, DrawExactlyTheirRole) {
       {randomCarbonate, {"carbonate", "bicarbonate"}},
       {randomBaseNoCarbonate, {"hydroxide", "oxide"}},
   };
-  EXPECT_EQ(everything.size(), 39U);
+  EXPECT_EQ(everything.size(), catalogue().size());
   EXPECT_EQ(allNames(true).size(), 14U);
   for (const auto& [selector, allowed] : cases) {
     EXPECT_EQ(namesDrawn(selector, 5000), allowed);
@@ -97,13 +97,15 @@ TEST(Selectors, DrawExactlyTheirRole) {
 
 TEST(Selectors, RandomIonDrawsEveryPositionEvenly) {
   seedChance(12345);
-  const int perPosition = 2000;
+  const std::size_t perPosition = 2000;
   std::map<std::string, int> counts;
-  for (int k = 0; k < 39 * perPosition; ++k) ++counts[randomIon().name];
-  ASSERT_EQ(counts.size(), 39U);
+  for (std::size_t k = 0; k < catalogue().size() * perPosition; ++k) {
+    ++counts[randomIon().name];
+  }
+  ASSERT_EQ(counts.size(), catalogue().size());
   double chiSquare = 0;
   for (const auto& [name, count] : counts) {
-    const double diff = count - perPosition;
+    const double diff = count - static_cast<double>(perPosition);
     chiSquare += diff * diff / perPosition;
   }
   // 38 degrees of freedom: a fair draw exceeds 70 about once in a thousand.

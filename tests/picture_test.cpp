@@ -202,6 +202,16 @@ TEST(Picture, WhatAClassWouldSee) {
       {burning("CH4"),
        "a flame; the gases given off are carbon dioxide and water vapour"},
       {{3, {{named("chloride"), named("copper")}, {}}}, "no change"},
+      {{9, {{named("chloride"), named("potassium"), named("bromide")}, {}}},
+       "the solution turns orange as bromine forms"},
+      {{10, {{named("copper(II)"), named("carbonate")}, {}}},
+       "the gas given off is carbon dioxide; the green copper(II) carbonate "
+       "turns into a black solid, copper(II) oxide"},
+      {{11, {{named("copper(II)"), named("chloride")}, {0}}},
+       "a coating of copper on the cathode; bubbles of chlorine at the anode"},
+      {{11, {{named("potassium"), named("iodide")}, {0}}},
+       "bubbles of hydrogen at the cathode; the solution turns brown at the "
+       "anode as iodine forms"},
   };
   for (const auto& row : rows) {
     EXPECT_EQ(reasons(row.reaction).back(), "You would see: " + row.seen + ".");

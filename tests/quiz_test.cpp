@@ -187,8 +187,8 @@ TEST(Questions, AskOnlyWhatHasOneRightAnswer) {
       }
     }
   }
-  EXPECT_EQ(ions.size(), 36U);
-  EXPECT_EQ(cations.size(), 22U);
+  EXPECT_EQ(ions.size(), 37U);
+  EXPECT_EQ(cations.size(), 23U);
   EXPECT_EQ(anions.size(), 12U);
 }
 

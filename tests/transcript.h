@@ -26,6 +26,7 @@ inline const std::string quizMenu =
 struct Block {
   std::string question, qtype, products, ionic;
   std::string formula, complete, net;  // with --formulas only
+  std::string cathode, anode;          // with --formulas, for electrolysis
   std::vector<std::string> reasons;    // with --explain only
 };
 
@@ -92,6 +93,8 @@ inline bool parseBlocks(std::string_view text, std::vector<Block>& blocks) {
         !takeLabelled(text, "Formula equation:", b.formula) ||
         !takeLabelled(text, "Complete ionic:", b.complete) ||
         !takeLabelled(text, "Net ionic:", b.net) ||
+        !takeLabelled(text, "At the cathode:", b.cathode) ||
+        !takeLabelled(text, "At the anode:", b.anode) ||
         !transcript_detail::takeReasons(text, b.reasons) ||
         text.substr(0, 2) != "\n\n") {
       return false;

@@ -36,6 +36,9 @@ TEST(TypedEquation, ReadsEveryNotation) {
   const std::vector<std::pair<std::string, std::string>> table = {
       {"2H2O+2Na->H2+2NaOH", "2H2O^0 + 2Na^0 -> H2^0 + 2NaOH^0"},
       {"Na+ + Cl- -> NaCl", "Na^1 + Cl^-1 -> NaCl^0"},
+      // Electrons, in each way a half-equation writes them.
+      {"Cu2+ + 2e- -> Cu", "Cu^2 + 2e^-1 -> Cu^0"},
+      {"2Cl- -> Cl2 + 2e^- + e⁻", "2Cl^-1 -> Cl2^0 + 2e^-1 + e^-1"},
       {"Na++Cl- ->NaCl", "Na^1 + Cl^-1 -> NaCl^0"},
       {" 2 HCl(AQ)+Zn(s)  =>H2(g) + ZnCl2(aq) ",
        "2HCl^0(3) + Zn^0(0) -> H2^0(2) + ZnCl2^0(3)"},

@@ -13,6 +13,7 @@
 //   states        (s) (l) (g) (aq) (ppt), in any letter case, or a trailing
 //                 ↓ for (s) and ↑ for (g), after the formula or the charge,
 //                 with or without blanks
+//   electrons     e-, e^-, e⁻, with a coefficient: 2e-
 //   no reaction   "no reaction" or "NR", alone or after the reactants
 //   \ce{...}      around the whole equation, as LaTeX writes it, dropped
 // A + or - right after a formula or its charge digits is a charge sign when
