@@ -48,6 +48,7 @@
   }
 
   function resumeSession(kept) {
+    $('pictures').checked = kept.pictures === true;
     showProgram();
     view().resume(kept);
   }
@@ -61,7 +62,7 @@
   }
 
   function printWorksheet() {
-    const html = sheetCount() ? Session.worksheet(sheetCount(), $('formulas').checked, $('sheet-parts').value) : '';
+    const html = sheetCount() ? Session.worksheet(sheetCount(), $('formulas').checked, $('pictures').checked, $('sheet-parts').value) : '';
     Controls.notice({ sheet: html ? '' : Words.problems.sheet(state.texts.maxSheetQuestions) });
     if (!html) return;
     const url = URL.createObjectURL(new Blob([html], { type: 'text/html;charset=utf-8' }));
@@ -88,6 +89,13 @@
     $('drill-why').addEventListener('click', DrillView.why);
     $('formulas').addEventListener('change', () => {
       DrillView.showFormulas($('formulas').checked);
+      Controls.showSettings();
+    });
+    $('pictures').addEventListener('change', () => {
+      const shown = $('pictures').checked;
+      Keeper.setPictures(shown);
+      DrillView.showPictures(shown);
+      QuizView.showPictures(shown);
       Controls.showSettings();
     });
   }

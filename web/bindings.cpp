@@ -85,17 +85,18 @@ bool requestOf(const std::string& seedText, unsigned choice, unsigned types,
   return true;
 }
 
-// The HTML worksheets, as `--worksheet --format html` writes them, with
+// The HTML worksheets, as `--worksheet --format html` writes them (the
+// drill's with --formulas and --pictures as asked), with
 // `parts` "" for both or as --only names them, naming the page at `page`;
 // empty for a bad seed, type, count, parts or page.
 std::string drillSheet(const std::string& seed, unsigned choice,
-                       std::uint32_t count, bool formulas,
+                       std::uint32_t count, bool formulas, bool pictures,
                        const std::string& parts, const std::string& page) {
   SheetRequest request;
   if (!requestOf(seed, choice, reactionTypes, count, parts, page, request)) {
     return {};
   }
-  return drillWorksheet(request, {formulas, false});
+  return drillWorksheet(request, {formulas, false, pictures});
 }
 
 std::string quizSheet(const std::string& seed, unsigned choice,

@@ -13,6 +13,7 @@ const Keeper = (() => {
   const maxAnswer = 500;
   let record = null;
   let sink = null;
+  let pictures = false;
 
   const isCount = (n, max) => Number.isInteger(n) && n >= 0 && n <= max;
 
@@ -30,6 +31,7 @@ const Keeper = (() => {
       Array.isArray(r.recent) && r.recent.length <= maxRecent &&
       r.recent.every((a) => typeof a === 'string' && a.length <= maxAnswer) &&
       (r.afterHint === undefined || isCount(r.afterHint, maxNumber)) &&
+      (r.pictures === undefined || typeof r.pictures === 'boolean') &&
       r.recent.length <= totals(r).answered && totals(r).answered <= maxNumber;
   }
 
@@ -79,12 +81,22 @@ const Keeper = (() => {
   }
 
   function begin({ program, seed, type, count }) {
-    record = { v: 1, program, seed, type, count, number: 0, revealed: false, ended: false, tally: {}, recent: [] };
+    record = { v: 1, program, seed, type, count, number: 0, revealed: false, ended: false, tally: {}, recent: [], pictures };
     save();
   }
 
   function adopt(r) {
     record = r;
+    pictures = r.pictures === true;
+  }
+
+  // Whether the particle pictures are shown, a setting kept with the
+  // session.
+  function setPictures(shown) {
+    pictures = shown;
+    if (!record) return;
+    record.pictures = shown;
+    save();
   }
 
   function asked(number) {
@@ -114,5 +126,5 @@ const Keeper = (() => {
     save();
   }
 
-  return { read, stored, sendTo, totals, begin, adopt, asked, revealed, answered, ended, maxRecent, current: () => record };
+  return { read, stored, sendTo, totals, begin, adopt, setPictures, asked, revealed, answered, ended, maxRecent, current: () => record };
 })();

@@ -7,6 +7,7 @@ const QuizView = (() => {
   let asked = null;
   let number = 0;
   let reasons = [];
+  let picture = '';
 
   // The hint or the reasons, below a heading, in the live region beneath
   // the card's buttons.
@@ -67,9 +68,18 @@ const QuizView = (() => {
     $('score').textContent = totals.answered ? Words.score(totals) : '';
   }
 
+  // The particle picture of the newest verdict's reaction, from the core's
+  // SVG, or none.
+  function showPictures(shown) {
+    $('quiz-picture').innerHTML = shown ? picture : '';
+  }
+
   function settle(n, question, typed, result) {
     $('verdict-of').textContent = Words.answerTo(n);
     $('verdict').innerHTML = result.html;
+    $('verdict-atoms').innerHTML = result.atoms;
+    picture = result.picture;
+    showPictures($('pictures').checked);
     $('verdict-line').className = result.grade;
     $('verdict-line').hidden = false;
     remember(n, question, typed, result);
@@ -115,6 +125,9 @@ const QuizView = (() => {
     $('earlier').hidden = true;
     $('verdict-of').textContent = '';
     $('verdict').textContent = '';
+    $('verdict-atoms').replaceChildren();
+    picture = '';
+    showPictures(false);
     $('verdict-line').className = '';
     $('verdict-line').hidden = true;
     $('score').textContent = '';
@@ -151,5 +164,5 @@ const QuizView = (() => {
     ask(asking.next(), answered + 1);
   }
 
-  return { start, mark, end, resume, hint, why };
+  return { start, mark, end, resume, hint, why, showPictures };
 })();

@@ -82,9 +82,9 @@ const Session = (() => {
 
   // The HTML worksheet of the session with `count` questions, or an empty
   // text for a count the core does not take.
-  function worksheet(count, formulas, parts) {
+  function worksheet(count, formulas, pictures, parts) {
     return state.program === 'drill'
-      ? state.core.drillWorksheet(state.seed, state.type, count, formulas, parts, page())
+      ? state.core.drillWorksheet(state.seed, state.type, count, formulas, pictures, parts, page())
       : state.core.quizWorksheet(state.seed, state.type, count, parts, page());
   }
 
