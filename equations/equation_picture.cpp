@@ -190,7 +190,7 @@ std::string particlePicture(const Equation& complete, const LookUp& look,
   const Scene scene = sceneOf(complete, look, electrodes);
   return R"(<svg xmlns="http://www.w3.org/2000/svg" class="particles" )"
          R"(viewBox="0 0 600 276" role="img" font-family="sans-serif" )"
-         R"(font-size="9" text-anchor="middle" fill="#111111" aria-label=")" +
+         R"(font-size="10" text-anchor="middle" fill="#111111" aria-label=")" +
          escapeHtml(sceneWords(scene)) +
          R"("><rect width="600" height="276" rx="8" fill="#ffffff"/>)" +
          R"(<text x="145" y="16" font-size="13">Before</text>)" +

@@ -103,7 +103,7 @@ std::string filled(std::string_view colour) {
 std::string text(int x, int y, const std::string& words, std::size_t glyphs,
                  int room) {
   std::string fit;
-  if (room > 0 && glyphs * 5 > static_cast<std::size_t>(room)) {
+  if (room > 0 && glyphs * 6 > static_cast<std::size_t>(room)) {
     fit = attribute("textLength", num(room)) +
           attribute("lengthAdjust", "spacingAndGlyphs");
   }
@@ -131,8 +131,8 @@ std::string rect(int x, int y, int w, int h, std::string_view paint,
 std::string particle(const Piece& p, int x, int y) {
   if (p.shape == Shape::ion) {
     const std::string_view paint = p.term.charge > 0 ? cationPaint : anionPaint;
-    return std::string(particleGroup) + circle(x, y, 13, paint) +
-           termLabel(p.term, x, y + 3, 24) + "</g>";
+    return std::string(particleGroup) + circle(x, y, 14, paint) +
+           termLabel(p.term, x, y + 3, 25) + "</g>";
   }
   return std::string(particleGroup) + circle(x - 5, y, 9, moleculePaint) +
          circle(x + 5, y, 9, moleculePaint) + termLabel(p.term, x, y + 3, 28) +
