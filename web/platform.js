@@ -15,6 +15,7 @@ const Platform = (() => {
   let startedAt = 0;
   let finished = false;
   let warned = false;
+  let refused = false;
 
   // The run-time of `win` or of a window above it. A window of another
   // origin throws when asked; one above it may still be the platform's.
@@ -39,10 +40,19 @@ const Platform = (() => {
     }
   }
 
+  // The quiet line, shown at the first refusal and gone once a whole
+  // report is saved again.
   function warn() {
+    refused = true;
     if (warned) return;
     warned = true;
     document.getElementById('platform-status').textContent = Words.platformFailed;
+  }
+
+  function saved() {
+    if (refused || !warned) return;
+    warned = false;
+    document.getElementById('platform-status').textContent = '';
   }
 
   // A call that changes what the platform keeps: anything but "true" with
@@ -117,8 +127,10 @@ const Platform = (() => {
       'cmi.suspend_data': suspendData(r),
       'cmi.core.exit': ended ? '' : 'suspend',
     };
+    refused = false;
     for (const [element, value] of Object.entries(values)) write('LMSSetValue', element, value);
     write('LMSCommit', '');
+    saved();
     if (ended) finish();
   }
 
