@@ -9,9 +9,10 @@ std::uint32_t sum(const GradeCounts& counts) {
 TotalsRow rowOf(std::string_view name, const GradeCounts& counts) {
   TotalsRow row{name, counts, {}};
   const std::uint64_t all = sum(counts);
+  // Rounded half up, in whole numbers.
   for (std::size_t g = 0; g < counts.size() && all > 0; ++g) {
-    row.percents[g] = static_cast<std::uint32_t>(
-        (200 * std::uint64_t{counts[g]} + all) / (2 * all));
+    const std::uint64_t n = counts[g];
+    row.percents[g] = static_cast<std::uint32_t>((200 * n + all) / (2 * all));
   }
   return row;
 }
@@ -68,6 +69,7 @@ std::vector<std::string> endLines(const QuizTotals& totals, std::uint64_t seed,
   const std::vector<TotalsRow> rows = totals.rows();
   if (sum(rows.front().counts) == 0) return {};
   std::vector<std::string> lines;
+  lines.reserve(rows.size() + 1);
   for (const TotalsRow& row : rows) {
     lines.push_back((lines.empty() ? "" : "  ") + totalsLine(row));
   }

@@ -157,9 +157,9 @@ val quizSummary(const val& tally) {
     const val row = tally[k];
     const auto type = row[0].as<unsigned>();
     require(type >= 1 && type <= questionTypes, "a kept type is a quiz type");
-    totals.addCounts(type, {row[1].as<std::uint32_t>(),
-                            row[2].as<std::uint32_t>(),
-                            row[3].as<std::uint32_t>()});
+    totals.addCounts(type,
+                     {row[1].as<std::uint32_t>(), row[2].as<std::uint32_t>(),
+                      row[3].as<std::uint32_t>()});
   }
   val rows = val::array();
   for (const TotalsRow& r : totals.rows()) {

@@ -133,7 +133,7 @@ class PageQuiz {
     out.set("html", verdictHtml(verdict));
     out.set("afterHint", right && hintsUsed_ > 0);
     out.set("reasons", formulaTextsOf(right ? std::vector<std::string>()
-                                             : asked_.reasons));
+                                            : asked_.reasons));
     return out;
   }
 

@@ -44,7 +44,7 @@ std::string htmlCommand(std::string_view command) {
 
 // The page's address, as a link where the sheet can reach it.
 std::string htmlAddress(const Sheet& sheet) {
-  const std::string address = escapeHtml(sheet.address);
+  std::string address = escapeHtml(sheet.address);
   if (!sheet.linked) return address;
   return "<a href=\"" + address + "\">" + address + "</a>";
 }
