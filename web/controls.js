@@ -36,10 +36,12 @@ const Controls = (() => {
     }
   }
 
-  // The answers a new session would lose: those of a quiz not yet ended.
+  // The answers a new session would lose: those of a quiz not yet ended,
+  // and whether one is typed but not marked.
   function atStake() {
     const kept = Keeper.current();
-    return kept && kept.program === 'quiz' && !kept.ended ? Keeper.totals(kept).answered : 0;
+    const open = kept && kept.program === 'quiz' && !kept.ended;
+    return { answered: open ? Keeper.totals(kept).answered : 0, typed: open && $('answer').value.trim() !== '' };
   }
 
   // Asks `text`, and runs `go` on the answer `yes`, `stay` on `no` or
@@ -57,8 +59,8 @@ const Controls = (() => {
   // Runs `go` at once when nothing would be lost; otherwise asks first, and
   // runs `stay` if the student keeps the session.
   function askFirst(go, stay = () => {}) {
-    const answered = atStake();
-    if (!answered) return go();
+    const { answered, typed } = atStake();
+    if (!answered && !typed) return go();
     ask(Words.losing(answered), Words.newSession, Words.keepSession, go, stay);
   }
 

@@ -44,8 +44,9 @@ const Words = (() => {
       ' of seed ' + r.seed + ', ' + typeName + ': ' +
       (r.program === 'quiz' ? plural(r.answered, 'answer', 'answers') + ', ' + r.right + ' right.'
         : 'question ' + r.number + '.') + ' Continue it?',
-    losing: (answered) => 'This starts a new session: the ' + plural(answered, 'answer', 'answers') +
-      ' of this quiz and its score will be gone.',
+    losing: (answered) => 'This starts a new session: ' + (answered ? 'the ' +
+      plural(answered, 'answer', 'answers') + ' of this quiz and its score will be gone.'
+      : 'the answer in the box will not be marked.'),
     newSession: 'Start the new session',
     keepSession: 'Keep this one',
     // Another tab keeps a quiz in the same storage as this one.
