@@ -60,9 +60,14 @@ int runQuiz(std::istream& in, std::ostream& out, std::uint64_t seed,
   const QuestionNumbers& picks = settings.session.picks;
   QuizSession session(seed, choice, picks);
   QuizTotals totals;
-  const std::optional<std::uint32_t> count =
-      picks.empty() ? settings.session.count
-                    : static_cast<std::uint32_t>(picks.size());
+  // The questions picked, else those counted; without either, as many as
+  // are answered.
+  std::optional<std::uint32_t> count;
+  if (!picks.empty()) {
+    count = static_cast<std::uint32_t>(picks.size());
+  } else if (settings.session.count) {
+    count = *settings.session.count;
+  }
   std::uint32_t answered = 0;
   std::uint32_t correct = 0;
   std::uint32_t afterHint = 0;

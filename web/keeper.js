@@ -145,7 +145,6 @@ const Keeper = (() => {
   // The answer `typed` to question `number` of the seed, of type `type`.
   function answered(type, grade, typed, afterHint, number) {
     if (afterHint) record.afterHint = (record.afterHint ?? 0) + 1;
-    record.missed ??= [];
     if (grade !== 'right' && record.missed.length < maxMissed && number <= maxNumber) record.missed.push(number);
     const counts = record.tally[type] ?? [0, 0, 0];
     counts[gradeColumn[grade]] += 1;

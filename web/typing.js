@@ -7,9 +7,12 @@ const Typing = (() => {
   'use strict';
   const $ = (id) => document.getElementById(id);
 
-  // The box as tall as its text, up to the most its style allows.
+  // The box as tall as its text, up to the most its style allows; empty,
+  // one line, with no layout to wait for.
   function grow() {
     const box = $('answer');
+    box.style.height = '';
+    if (!box.value) return;
     box.style.height = 'auto';
     box.style.height = box.scrollHeight + box.offsetHeight - box.clientHeight + 'px';
   }
