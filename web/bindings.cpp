@@ -60,7 +60,6 @@ val texts() {
   out.set("maxSheetQuestions", maxSheetQuestions);
   out.set("maxCount", std::numeric_limits<std::uint32_t>::max());
   out.set("maxSeed", std::to_string(std::numeric_limits<std::uint64_t>::max()));
-  out.set("maxPicked", static_cast<unsigned>(maxPicked));
   out.set("maxQuestionNumber", maxQuestionNumber);
   return out;
 }

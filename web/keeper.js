@@ -13,6 +13,7 @@ const Keeper = (() => {
   const maxNumber = 100000;
   const maxRecent = 50;
   const maxAnswer = 500;
+  // The most questions the core asks again by number (maxPicked).
   const maxMissed = 1000;
   let record = null;
   let sink = null;
