@@ -105,9 +105,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data,
   const std::size_t last = text.rfind("Score: ");
   const std::string_view end = std::string_view(text).substr(
       last == std::string::npos ? text.size() : last);
+  const std::string_view after =
+      end.substr(std::min(end.find('\n') + 1, end.size()));
+  const std::string totals = "All types: right " + std::to_string(right) +
+                             " of " + std::to_string(answers) + " (";
   check(end.substr(0, score.size()) == score &&
-            (end.substr(score.size()) == "\n" ||
-             end.substr(score.size(), 2) == " ("),
-        "ends with the score of the answers marked");
+            (end.substr(score.size(), 1) == "\n" ||
+             end.substr(score.size(), 2) == " (") &&
+            (answers == 0 ? after.empty()
+                          : after.substr(0, totals.size()) == totals),
+        "ends with the score of the answers marked, then their totals");
   return 0;
 }
