@@ -253,16 +253,4 @@ TEST(Questions, AskOnlyWhatHasOneRightAnswer) {
   EXPECT_EQ(anions.size(), 12U);
 }
 
-// The README's list of how to type is the page's note, row for row.
-TEST(TypingNotes, TheReadmeListsThemInOrder) {
-  std::ifstream file(README_FILE);
-  const std::string readme((std::istreambuf_iterator<char>(file)), {});
-  std::string list;
-  for (const TypingNote& note : typingNotes) {
-    list += "- " + std::string(note.what) + ": `" + std::string(note.example) +
-            "`\n";
-  }
-  EXPECT_NE(readme.find(list), std::string::npos) << list;
-}
-
 }  // namespace
