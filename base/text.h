@@ -54,6 +54,19 @@ inline bool isListed(std::string_view words, std::string_view word) {
   return false;
 }
 
+// The blank-separated words of `words`, as the tables list formulas and
+// names, in order.
+inline std::vector<std::string_view> wordsOf(std::string_view words) {
+  std::vector<std::string_view> all;
+  for (std::size_t at = 0; at < words.size();) {
+    std::size_t end = words.find(' ', at);
+    if (end == std::string_view::npos) end = words.size();
+    all.push_back(words.substr(at, end - at));
+    at = end + 1;
+  }
+  return all;
+}
+
 // Reads `text` into `value` as a number from 0 to `highest`: decimal digits
 // only, no sign, blank or base prefix, as the command line and the browser
 // page take seeds, types and counts. False if it is not one, with `value`

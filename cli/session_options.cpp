@@ -66,7 +66,21 @@ bool readParts(SessionOptions& s, std::string_view value, std::string& error) {
                            sentenceOf(sheetPartNames));
 }
 
+bool readPicks(SessionOptions& s, std::string_view value, std::string& error) {
+  return readQuestionNumbers(value, s.picks) ||
+         refuse(error, quoted("questions", value) +
+                           " is not a list of question numbers from 1 to " +
+                           std::to_string(maxQuestionNumber) +
+                           ", rising, separated by commas, at most " +
+                           std::to_string(maxPicked) + " of them");
+}
+
 bool checkSession(const SessionOptions& s, std::string& error) {
+  if (s.count && !s.picks.empty()) {
+    return refuse(error, quoted("count", std::to_string(*s.count)) +
+                             " does not go with --questions, which says how "
+                             "many");
+  }
   if (s.format != nullptr && !s.worksheet) {
     return refuse(error,
                   quoted("format", s.format->name) + " needs --worksheet");
@@ -103,6 +117,10 @@ SheetRequest sheetRequest(const SessionOptions& s, std::uint64_t seed) {
   request.seed = seed;
   request.choice = s.type.value_or(0);
   request.count = s.count.value_or(defaultSheetQuestions);
+  if (!s.picks.empty()) {
+    request.count = static_cast<std::uint32_t>(s.picks.size());
+    request.picks = s.picks;
+  }
   if (s.parts != nullptr) request.parts = s.parts->parts;
   if (s.format != nullptr) request.format = s.format;
   return request;

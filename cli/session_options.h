@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "formats.h"
+#include "menu.h"
 #include "options.h"
 #include "text.h"
 
@@ -20,6 +21,7 @@ struct SessionOptions {
   std::optional<std::uint64_t> seed;   // none: a fresh one
   std::optional<std::uint32_t> type;   // none: ask with the menu
   std::optional<std::uint32_t> count;  // none: until input ends
+  QuestionNumbers picks;               // none: every question of the seed
   bool worksheet = false;
   const SheetFormat* format = nullptr;   // only with a worksheet
   const SheetPartName* parts = nullptr;  // only with a worksheet
@@ -37,6 +39,20 @@ struct SessionOptions {
                               std::string& error);
 [[nodiscard]] bool readParts(SessionOptions& s, std::string_view value,
                              std::string& error);
+[[nodiscard]] bool readPicks(SessionOptions& s, std::string_view value,
+                             std::string& error);
+
+// The row of --questions, which asks again the questions a session missed,
+// by their numbers, for a program whose settings hold a SessionOptions as
+// `session`.
+template <typename Settings>
+Option<Settings> picksOption() {
+  return {"questions", 0, "N,N",
+          "ask only the questions of these numbers (3,7,12)",
+          [](Settings& s, std::string_view v, std::string& error) {
+            return readPicks(s.session, v, error);
+          }};
+}
 
 // Whether the options go together; false, with what is wrong in `error`,
 // if they do not.

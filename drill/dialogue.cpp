@@ -1,6 +1,7 @@
 #include "dialogue.h"
 
-#include <optional>
+#include <cstdint>
+#include <limits>
 #include <string>
 
 #include "console.h"
@@ -23,8 +24,12 @@ int runDrill(std::istream& in, std::ostream& out, std::uint64_t seed,
   }
   out << drillHint << "\n\n";
   DrillSession session(seed, choice);
-  const std::optional<std::uint32_t> count = settings.session.count;
-  for (std::uint32_t asked = 0; !count || asked < *count; ++asked) {
+  // Without a count, as many questions as input asks for. Read behind a
+  // branch: an optional's empty value may be read ahead, which valgrind
+  // calls a jump on an uninitialised value.
+  std::uint64_t last = std::numeric_limits<std::uint64_t>::max();
+  if (settings.session.count) last = *settings.session.count;
+  for (std::uint64_t asked = 0; asked < last; ++asked) {
     const DrillQuestion q = session.next();
     out << "Question: " << q.texts.question << '\n' << std::flush;
     // Nobody reads a dead output, so stop rather than wait for input.

@@ -2,8 +2,9 @@
 
 #include <utility>
 
-DrillSession::DrillSession(std::uint64_t seed, unsigned choice)
-    : draws_(seed, choice, reactionTypes) {}
+DrillSession::DrillSession(std::uint64_t seed, unsigned choice,
+                           QuestionNumbers picks)
+    : draws_(seed, choice, reactionTypes, std::move(picks)) {}
 
 DrillQuestion DrillSession::next() {
   return draws_.next([](unsigned type) {

@@ -29,13 +29,17 @@ struct DrillQuestion {
 class DrillSession {
  public:
   // The session of `seed` with `choice`: a type from 1 to reactionTypes, or
-  // 0 for a fresh random type every question.
+  // 0 for a fresh random type every question; only the questions `picks`
+  // numbers, if any.
   // REQUIRES: choice <= reactionTypes.
-  DrillSession(std::uint64_t seed, unsigned choice);
+  DrillSession(std::uint64_t seed, unsigned choice, QuestionNumbers picks = {});
 
   // The next question. Its draws come from the session's own generator,
   // whatever else draws in between.
   DrillQuestion next();
+
+  // The seed's number of the question asked last, counted from 1.
+  [[nodiscard]] std::uint64_t number() const { return draws_.number(); }
 
  private:
   SessionDraws draws_;

@@ -34,7 +34,7 @@ std::string drillWorksheet(const SheetRequest& request, Extras extras) {
   sheet.task = drillIntro;
   sheet.typeName = reactionTypeMenu()[request.choice];
   const unsigned lines = wordLines + (extras.formulas ? formulaLines : 0);
-  DrillSession session(request.seed, request.choice);
+  DrillSession session(request.seed, request.choice, request.picks);
   for (std::uint32_t k = 0; k < request.count; ++k) {
     Revealed shown = reveal(session.next(), extras);
     std::vector<SheetLine> key = std::move(shown.answer);

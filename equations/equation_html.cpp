@@ -29,14 +29,6 @@ std::string marked(std::string_view formula, int charge) {
   return html;
 }
 
-std::string htmlTerm(const Term& t, bool withState) {
-  std::string html =
-      t.coefficient > 1 ? std::to_string(t.coefficient) : std::string();
-  html += marked(t.formula, t.charge);
-  if (withState) html += stateSymbol(t.state);
-  return named(spokenTerm(t, withState), html);
-}
-
 std::string htmlSide(const std::vector<Term>& terms, bool coefficients,
                      bool withStates) {
   std::string html;
@@ -50,6 +42,14 @@ std::string htmlSide(const std::vector<Term>& terms, bool coefficients,
 }
 
 }  // namespace
+
+std::string htmlTerm(const Term& t, bool withState) {
+  std::string html =
+      t.coefficient > 1 ? std::to_string(t.coefficient) : std::string();
+  html += marked(t.formula, t.charge);
+  if (withState) html += stateSymbol(t.state);
+  return named(spokenTerm(t, withState), html);
+}
 
 std::string htmlFormula(std::string_view formula, int charge) {
   return named(spokenFormula(formula, charge), marked(formula, charge));

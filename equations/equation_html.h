@@ -15,6 +15,9 @@
 // A formula without its charge, such as "Al2(SO4)3", with its charge.
 std::string htmlFormula(std::string_view formula, int charge = 0);
 
+// One term, with its coefficient and, with `withState`, its state.
+std::string htmlTerm(const Term& t, bool withState);
+
 // The equation in HTML; without states for an answer that names none.
 std::string htmlEquation(const Equation& e, bool withStates = true);
 

@@ -103,3 +103,28 @@ bool buildMatrix(const Equation& e, Matrix& m) {
 }
 
 }  // namespace equation_detail
+
+// The tallies are the matrix's rows, read back with the coefficients.
+std::vector<Tally> tallies(const Equation& e) {
+  equation_detail::Matrix m;
+  if (!equation_detail::buildMatrix(e, m)) return {};
+  std::vector<Tally> all;
+  for (std::size_t r = 1; r <= m.height; ++r) {
+    const std::size_t row = r % m.height;  // the charge, row 0, comes last
+    Tally t;
+    if (row != 0) {
+      t.element = static_cast<char>(m.elements[row] / 128);
+      if (m.elements[row] % 128 != 0)
+        t.element += static_cast<char>(m.elements[row] % 128);
+    }
+    for (std::size_t c = 0; c < e.reactants.size(); ++c) {
+      t.left += m.rows[row][c] * e.reactants[c].coefficient;
+    }
+    for (std::size_t c = 0; c < e.products.size(); ++c) {
+      t.right -=
+          m.rows[row][e.reactants.size() + c] * e.products[c].coefficient;
+    }
+    all.push_back(t);
+  }
+  return all;
+}

@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "charges.h"
+#include "equation_html.h"
 #include "require.h"
 
 namespace {
@@ -33,6 +34,8 @@ constexpr FindingRow findingRows[] = {
      "{grade}; {term} is {answer}"},
     {What::unreadable,          Grade::wrong,
      "{grade}; cannot read \"{typed}\"; correct answer is {answer}"},
+    {What::arrowMissing,        Grade::wrong,
+     "{grade}; the arrow is missing; correct answer is {answer}"},
     {What::nothingReacts,       Grade::wrong,
      "{grade}; nothing reacts here; correct answer is {answer}"},
     {What::doesReact,           Grade::wrong,
@@ -150,14 +153,26 @@ std::string verdictText(const Verdict& v) {
       [](std::string_view words) { return std::string(words); });
 }
 
-// The right answer in its HTML form, with its formulas' accessible names;
-// every other field as escaped text.
+namespace {
+
+// A field of `v` in HTML: the right answer in its own HTML form, each
+// species as a formula with its accessible name (what the student typed
+// only where it reads as one), every other field as escaped text.
+std::string fieldHtml(std::string_view name, const Verdict& v) {
+  const Finding& f = v.finding;
+  if (name == "answer") return v.answer.html;
+  if (name == "term") return htmlFormula(f.term.formula, f.term.charge);
+  if (name == "element") return htmlFormula(f.count.element);
+  if (name == "typed" && !f.term.formula.empty()) {
+    return htmlFormula(f.term.formula, f.term.charge);
+  }
+  return escapeHtml(fieldText(name, v));
+}
+
+}  // namespace
+
 std::string verdictHtml(const Verdict& v) {
   return writeLine(
-      v,
-      [&v](std::string_view name) {
-        return name == "answer" ? v.answer.html
-                                : escapeHtml(fieldText(name, v));
-      },
+      v, [&v](std::string_view name) { return fieldHtml(name, v); },
       [](std::string_view words) { return escapeHtml(words); });
 }

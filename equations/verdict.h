@@ -29,6 +29,7 @@ struct Finding {
     solubility,  // the compound `term` is the right answer, not the typed
     // An equation, in the order the marker checks.
     unreadable,         // `typed` quotes the place that cannot be read
+    arrowMissing,       // every term reads, but no arrow stands between
     nothingReacts,      // a reaction is written where none takes place
     doesReact,          // a no reaction is written where one takes place
     missing,            // `term` is missing on `side`
@@ -48,8 +49,10 @@ struct Finding {
   // The right species: formula without charge, charge; its state where a
   // state is the point, its typed coefficient where it is typed twice.
   Term term;
-  std::string typed;  // the student's own text, where a verdict quotes it
-  Tally count;        // an element (empty for the charge), left and right
+  // The student's own text, where a verdict quotes it; where that is a
+  // species, `term` holds it as read.
+  std::string typed;
+  Tally count;  // an element (empty for the charge), left and right
   // Where an equation does not balance: every element and the charge, as
   // tallies() counts them in the equation as typed.
   std::vector<Tally> atoms;
@@ -71,7 +74,8 @@ Verdict judge(Finding finding, Rich answer);
 // correct answer is ...".
 std::string verdictText(const Verdict& v);
 
-// The line of verdictText as HTML, the right answer in its HTML form.
+// The line of verdictText as HTML: the right answer in its HTML form, and
+// every species it names written as the equations write formulas.
 std::string verdictHtml(const Verdict& v);
 
 // Where `v` is that an equation does not balance, the count of each element

@@ -73,6 +73,27 @@ std::optional<Lines> answersIn(std::string_view input) {
   return lines;
 }
 
+// The end of `text`: the score of the answers marked, then, where any was,
+// their totals.
+void checkScore(const std::string& text, std::size_t right,
+                std::size_t answers) {
+  const std::string score = "Score: " + std::to_string(right) + " of " +
+                            std::to_string(answers) + " correct";
+  const std::size_t last = text.rfind("Score: ");
+  const std::string_view end = std::string_view(text).substr(
+      last == std::string::npos ? text.size() : last);
+  const std::string_view after =
+      end.substr(std::min(end.find('\n') + 1, end.size()));
+  const std::string totals = "All types: right " + std::to_string(right) +
+                             " of " + std::to_string(answers) + " (";
+  check(end.substr(0, score.size()) == score &&
+            (end.substr(score.size(), 1) == "\n" ||
+             end.substr(score.size(), 2) == " (") &&
+            (answers == 0 ? after.empty()
+                          : after.substr(0, totals.size()) == totals),
+        "ends with the score of the answers marked, then their totals");
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data,
@@ -100,14 +121,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data,
   const std::size_t verdicts =
       right + verdictLines(text, "Close; ") + verdictLines(text, "Incorrect; ");
   check(verdicts == answers, "one verdict per answer before quit");
-  const std::string score = "Score: " + std::to_string(right) + " of " +
-                            std::to_string(answers) + " correct";
-  const std::size_t last = text.rfind("Score: ");
-  const std::string_view end = std::string_view(text).substr(
-      last == std::string::npos ? text.size() : last);
-  check(end.substr(0, score.size()) == score &&
-            (end.substr(score.size()) == "\n" ||
-             end.substr(score.size(), 2) == " ("),
-        "ends with the score of the answers marked");
+  checkScore(text, right, answers);
   return 0;
 }

@@ -62,6 +62,8 @@ Problem sideProblem(const std::vector<Term>& right,
       Finding f = found(What::extra);
       f.side = side;
       f.typed = t.written;
+      f.term.formula = t.formula;
+      f.term.charge = t.charge;
       return f;
     }
   }
@@ -162,6 +164,7 @@ Finding findingOf(const AskedEquation& asked, std::string_view answer) {
   TypedEquation typed;
   std::size_t at = 0;
   if (!readTypedEquation(answer, typed, at)) {
+    if (lacksOnlyAnArrow(answer)) return found(What::arrowMissing);
     Finding f = found(What::unreadable);
     f.typed = quoteAround(answer, at);
     return f;

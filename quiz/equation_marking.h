@@ -23,15 +23,15 @@ struct AskedEquation {
 };
 
 // The verdict on `answer` to `asked`. The first check that fails decides
-// it, each naming what it found: the line cannot be read; a reaction is
-// written where nothing reacts, or the other way round; a species is
-// missing from a side or should not be on it; an element or the charge is
-// not balanced; in a net ionic equation, a product's state, which says
-// whether it precipitates. Then, as close (equation_slips.h): the letter
-// case, a species written twice on one side, a multiple of the
-// coefficients, a set that is not the smallest, or another written state.
-// A no reaction asked as a net ionic equation may name each reactant by
-// its formula or by the ions it dissolves into.
+// it, each naming what it found: the line cannot be read, or reads but for
+// its arrow; a reaction is written where nothing reacts, or the other way
+// round; a species is missing from a side or should not be on it; an
+// element or the charge is not balanced; in a net ionic equation, a
+// product's state, which says whether it precipitates. Then, as close
+// (equation_slips.h): the letter case, a species written twice on one side, a
+// multiple of the coefficients, a set that is not the smallest, or another
+// written state. A no reaction asked as a net ionic equation may name each
+// reactant by its formula or by the ions it dissolves into.
 Verdict markTypedEquation(const AskedEquation& asked, std::string_view answer);
 
 #endif  // REACTION_DRILL_QUIZ_EQUATION_MARKING_H_

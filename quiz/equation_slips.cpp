@@ -17,6 +17,7 @@ Problem letterCaseProblem(const std::vector<Term>& right,
       if (sameSpecies(r, t) && r.formula != t.formula) {
         Finding f = found(What::checkCase);
         f.typed = t.formula;
+        f.term.formula = t.formula;
         return f;
       }
     }

@@ -5,6 +5,7 @@
 
 #include "console.h"
 #include "quiz_session.h"
+#include "quiz_totals.h"
 
 namespace {
 
@@ -73,8 +74,17 @@ int runQuiz(std::istream& in, std::ostream& out, std::uint64_t seed,
     return exitStatus(out);
   }
   out << quizHint << "\n\n";
-  QuizSession session(seed, choice);
-  const std::optional<std::uint32_t> count = settings.session.count;
+  const QuestionNumbers& picks = settings.session.picks;
+  QuizSession session(seed, choice, picks);
+  QuizTotals totals;
+  // The questions picked, else those counted; without either, as many as
+  // are answered.
+  std::optional<std::uint32_t> count;
+  if (!picks.empty()) {
+    count = static_cast<std::uint32_t>(picks.size());
+  } else if (settings.session.count) {
+    count = *settings.session.count;
+  }
   std::uint32_t answered = 0;
   std::uint32_t correct = 0;
   std::uint32_t afterHint = 0;
@@ -89,6 +99,7 @@ int runQuiz(std::istream& in, std::ostream& out, std::uint64_t seed,
     const Verdict verdict = markAnswer(q, answer);
     out << verdictText(verdict) << '\n';
     for (const std::string& line : atomTable(verdict)) out << line << '\n';
+    totals.add(q.type, session.number(), verdict.grade);
     if (verdict.grade == Grade::right) {
       ++correct;
       afterHint += hintsUsed > 0 ? 1 : 0;
@@ -98,5 +109,8 @@ int runQuiz(std::istream& in, std::ostream& out, std::uint64_t seed,
     out << '\n';
   }
   out << scoreLine(correct, answered, afterHint) << '\n';
+  for (const std::string& line : endLines(totals, seed, choice)) {
+    out << line << '\n';
+  }
   return exitStatus(out);
 }

@@ -14,6 +14,7 @@ namespace {
 std::vector<Option<QuizSettings>> options() {
   std::vector<Option<QuizSettings>> rows =
       sessionOptions<QuizSettings>("answers");
+  rows.push_back(picksOption<QuizSettings>());
   rows.push_back(
       {"explain", 'e', "", "with --worksheet: say why in the key",
        [](QuizSettings& s, std::string_view /*value*/, std::string& /*error*/) {

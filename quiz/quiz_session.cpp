@@ -1,5 +1,7 @@
 #include "quiz_session.h"
 
+#include <utility>
+
 #include "ion.h"
 #include "text.h"
 
@@ -28,7 +30,8 @@ std::string scoreLine(std::uint32_t correct, std::uint32_t answered,
   return line;
 }
 
-QuizSession::QuizSession(std::uint64_t seed, unsigned choice)
-    : draws_(seed, choice, questionTypes) {}
+QuizSession::QuizSession(std::uint64_t seed, unsigned choice,
+                         QuestionNumbers picks)
+    : draws_(seed, choice, questionTypes, std::move(picks)) {}
 
 QuizQuestion QuizSession::next() { return draws_.next(drawQuestion); }

@@ -43,13 +43,17 @@ std::string scoreLine(std::uint32_t correct, std::uint32_t answered,
 class QuizSession {
  public:
   // The session of `seed` with `choice`: a type from 1 to questionTypes, or
-  // 0 for a fresh random type every question.
+  // 0 for a fresh random type every question; only the questions `picks`
+  // numbers, if any.
   // REQUIRES: choice <= questionTypes.
-  QuizSession(std::uint64_t seed, unsigned choice);
+  QuizSession(std::uint64_t seed, unsigned choice, QuestionNumbers picks = {});
 
   // The next question. Its draws come from the session's own generator,
   // whatever else draws in between.
   QuizQuestion next();
+
+  // The seed's number of the question asked last, counted from 1.
+  [[nodiscard]] std::uint64_t number() const { return draws_.number(); }
 
  private:
   SessionDraws draws_;

@@ -77,7 +77,7 @@ std::string quizWorksheet(const SheetRequest& request, bool explain) {
   explain = explain || request.format->explains;
   sheet.title = "formula-quiz worksheet: write the formula, given the name";
   sheet.typeName = questionTypeMenu()[request.choice];
-  QuizSession session(request.seed, request.choice);
+  QuizSession session(request.seed, request.choice, request.picks);
   for (std::uint32_t k = 0; k < request.count; ++k) {
     const QuizQuestion q = session.next();
     std::vector<SheetLine> key = {{q.answer, 0}};

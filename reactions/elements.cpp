@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-std::string nonmetal;
+std::string_view nonmetal;
 
 namespace {
 

@@ -11,8 +11,10 @@
 #include "ion.h"
 
 // The element form, with its state, of the nonmetal randomNonmetal last
-// drew, such as "chlorine gas"; empty before the first draw.
-extern std::string nonmetal;
+// drew, such as "chlorine gas"; empty before the first draw. A view of the
+// table's text, so that it needs no construction: a session made before
+// main may draw a nonmetal before a string here would be built.
+extern std::string_view nonmetal;
 
 // A nonmetal as a free element, and the anion it forms.
 struct NonmetalElement {

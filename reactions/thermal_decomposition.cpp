@@ -84,11 +84,7 @@ const Heating& unchanged() {
 // "sodium and potassium" for "sodium potassium".
 std::string namesIn(std::string_view list) {
   std::vector<std::string> names;
-  for (std::size_t at = 0; at < list.size();) {
-    const std::size_t end = std::min(list.find(' ', at), list.size());
-    names.emplace_back(list.substr(at, end - at));
-    at = end + 1;
-  }
+  for (const std::string_view name : wordsOf(list)) names.emplace_back(name);
   return listed(names);
 }
 

@@ -3,12 +3,13 @@
 #ifndef REACTION_DRILL_SHARED_ION_ACTIVITY_H_
 #define REACTION_DRILL_SHARED_ION_ACTIVITY_H_
 
-#include <algorithm>
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "ion_catalogue.h"
+#include "text.h"
 
 namespace chemistry {
 
@@ -123,12 +124,10 @@ inline const std::string& activitySeriesText() {
 // The place of the halogen whose ion has the formula `anion` in the
 // halogen series, 1 for fluorine; 0 for any other anion.
 inline int halogenPlace(std::string_view anion) {
-  int place = 1;
-  for (std::size_t at = 0; at < chemistry::halogenSeries.size(); ++place) {
-    const std::size_t end = std::min(chemistry::halogenSeries.find(' ', at),
-                                     chemistry::halogenSeries.size());
-    if (chemistry::halogenSeries.substr(at, end - at) == anion) return place;
-    at = end + 1;
+  const std::vector<std::string_view> series =
+      wordsOf(chemistry::halogenSeries);
+  for (std::size_t k = 0; k < series.size(); ++k) {
+    if (series[k] == anion) return static_cast<int>(k) + 1;
   }
   return 0;
 }

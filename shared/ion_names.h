@@ -47,20 +47,6 @@ inline constexpr std::string_view severalCharges = "Fe Cu Sn Pb Hg Co Mn Cr Au";
 
 }  // namespace chemistry
 
-namespace ion_names_detail {
-
-inline std::vector<std::string_view> formulasIn(std::string_view list) {
-  std::vector<std::string_view> formulas;
-  for (std::size_t at = 0; at < list.size();) {
-    const std::size_t end = std::min(list.find(' ', at), list.size());
-    formulas.push_back(list.substr(at, end - at));
-    at = end + 1;
-  }
-  return formulas;
-}
-
-}  // namespace ion_names_detail
-
 // True for a name such as "iron(III)" that states the charge; plain "iron"
 // does not.
 inline bool namesItsCharge(const Ion& i) {
@@ -114,8 +100,7 @@ inline std::vector<std::string> cationNames(
   for (const std::string_view f : formulas) {
     const chemistry::CationGroup* group = nullptr;
     for (const chemistry::CationGroup& g : chemistry::cationGroups) {
-      const std::vector<std::string_view> members =
-          ion_names_detail::formulasIn(g.members);
+      const std::vector<std::string_view> members = wordsOf(g.members);
       if (std::all_of(members.begin(), members.end(),
                       [&](std::string_view m) {
                         return std::find(formulas.begin(), formulas.end(), m) !=

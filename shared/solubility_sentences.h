@@ -36,16 +36,6 @@ struct RuleStatement {
 
 namespace solubility_detail {
 
-inline std::vector<std::string_view> formulasIn(std::string_view list) {
-  std::vector<std::string_view> formulas;
-  for (std::size_t at = 0; at < list.size();) {
-    const std::size_t end = std::min(list.find(' ', at), list.size());
-    formulas.push_back(list.substr(at, end - at));
-    at = end + 1;
-  }
-  return formulas;
-}
-
 // Whether a salt of the cation formula `cation` and the anion formula
 // `anion` exists: of a cation the catalogue does not hold, the rules name
 // only salts that do.
@@ -94,8 +84,8 @@ inline std::vector<SaltsApart> anionsApart(
   std::vector<SaltsApart> apart;
   for (const chemistry::SolubilityRule* e = chemistry::solubilityRules;
        e != &rule; ++e) {
-    for (const std::string_view a : formulasIn(e->anions)) {
-      for (const std::string_view c : formulasIn(rule.cations)) {
+    for (const std::string_view a : wordsOf(e->anions)) {
+      for (const std::string_view c : wordsOf(rule.cations)) {
         if (!decidesOtherwise(*e, c, a, rule.usually)) continue;
         addApart(apart, {a}, inWaterBy(*e, c), true);
         break;
@@ -114,9 +104,9 @@ inline std::vector<SaltsApart> cationsApart(
   for (const chemistry::SolubilityRule* e = chemistry::solubilityRules;
        e != &rule; ++e) {
     std::vector<std::string_view> taken;
-    for (const std::string_view c : formulasIn(e->cations)) {
+    for (const std::string_view c : wordsOf(e->cations)) {
       if (!ion_detail::covers(rule.cations, c)) continue;
-      for (const std::string_view a : formulasIn(rule.anions)) {
+      for (const std::string_view a : wordsOf(rule.anions)) {
         if (decidesOtherwise(*e, c, a, rule.usually)) {
           taken.push_back(c);
           break;
@@ -128,7 +118,7 @@ inline std::vector<SaltsApart> cationsApart(
       addApart(apart, taken, inWater, false);
     }
   }
-  const std::vector<std::string_view> own = formulasIn(rule.exceptions);
+  const std::vector<std::string_view> own = wordsOf(rule.exceptions);
   if (!own.empty()) addApart(apart, own, inWaterBy(rule, own.front()), false);
   return apart;
 }
@@ -161,9 +151,9 @@ inline std::string_view verb(chemistry::InWater inWater) {
 // and of ...; those of ... react with water instead."
 inline std::string anionRuleSentence(const chemistry::SolubilityRule& rule,
                                      const RuleStatement& said) {
-  std::string s = anionNames(formulasIn(rule.anions));
+  std::string s = anionNames(wordsOf(rule.anions));
   if (!rule.cations.empty()) {
-    s += " of " + listed(cationNames(formulasIn(rule.cations)));
+    s += " of " + listed(cationNames(wordsOf(rule.cations)));
   }
   s += said.usually == chemistry::reactsWithWater
            ? " do not dissolve: they react with water instead"
@@ -192,7 +182,7 @@ inline std::string anionRuleSentence(const chemistry::SolubilityRule& rule,
 // their oxides, which react with water instead."
 inline std::string cationRuleSentence(const chemistry::SolubilityRule& rule,
                                       const RuleStatement& said) {
-  std::string s = "Salts of " + listed(cationNames(formulasIn(rule.cations))) +
+  std::string s = "Salts of " + listed(cationNames(wordsOf(rule.cations))) +
                   " " + std::string(verb(said.usually));
   for (const SaltsApart& group : said.apart) {
     s += ", except their " + anionNames(group.formulas) + ", which " +

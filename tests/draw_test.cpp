@@ -192,7 +192,7 @@ TEST(Draw, OnlyTheNonmetalDrawSetsTheNonmetal) {
   seedChance(5);
   makeQuestion(5);
   EXPECT_NE(question.find(nonmetal), std::string::npos);
-  const std::string element = nonmetal;
+  const std::string element(nonmetal);
   for (unsigned q = 1; q <= reactionTypes; ++q) {
     if (q != 5) makeQuestion(q);
     EXPECT_EQ(nonmetal, element);

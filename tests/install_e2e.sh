@@ -32,8 +32,10 @@ out=$(printf '2\nX\nquit\n' | "$prefix/bin/formula-quiz")
 [ $? -eq 0 ] || fail "installed quiz did not exit with 0"
 grep -q '^Formula: Incorrect; correct answer is ' <<<"$out" ||
   fail "installed quiz: no verdict on the answer"
-[ "$(tail -n 1 <<<"$out")" = "Formula: Score: 0 of 1 correct" ] ||
-  fail "installed quiz: wrong score line"
+grep -qx 'Formula: Score: 0 of 1 correct' <<<"$out" &&
+  grep -qx 'Practise these again: formula-quiz --seed [0-9]* --type 2 --questions 1' \
+    <(tail -n 1 <<<"$out") ||
+  fail "installed quiz: wrong score line or no command to practise again"
 
 # quit in any letter case ends the quiz, Windows line break and all.
 out=$(printf '1\r\n Quit\r\n' | "$prefix/bin/formula-quiz")

@@ -189,6 +189,28 @@ TEST(Solubility, RuleOrderAndArgumentOrderMatter) {
   EXPECT_EQ(isSolubleChar(named("chloride"), named("silver")), ' ');
 }
 
+// Whether `rule`'s sentence speaks of the salt of `c` and `a`, which exists.
+bool speaksOf(const chemistry::SolubilityRule& rule, const Ion& c,
+              const Ion& a) {
+  return !c.isAnion() && a.isAnion() && compoundExists(c, a) &&
+         ion_detail::covers(rule.cations, c.formula) &&
+         ion_detail::covers(rule.anions, a.formula);
+}
+
+// What `said`, the statement of `rule`, says the salt of `c` and `a` does.
+chemistry::InWater stated(const chemistry::SolubilityRule& rule,
+                          const RuleStatement& said, const Ion& c,
+                          const Ion& a) {
+  const std::string apart = rule.anions.empty() ? a.formula : c.formula;
+  chemistry::InWater inWater = said.usually;
+  for (const SaltsApart& group : said.apart) {
+    for (const std::string_view f : group.formulas) {
+      if (f == apart) inWater = group.inWater;
+    }
+  }
+  return inWater;
+}
+
 // What each rule's sentence says of every salt it speaks of is what the
 // rules decide: no sentence printed alone says anything false.
 TEST(Solubility, EverySentenceIsTrueOfEverySaltItSpeaksOf) {
@@ -196,19 +218,9 @@ TEST(Solubility, EverySentenceIsTrueOfEverySaltItSpeaksOf) {
     const RuleStatement said = ruleStatement(rule);
     for (const Ion& c : catalogue()) {
       for (const Ion& a : catalogue()) {
-        if (c.isAnion() || !a.isAnion() || !compoundExists(c, a) ||
-            !ion_detail::covers(rule.cations, c.formula) ||
-            !ion_detail::covers(rule.anions, a.formula)) {
-          continue;
-        }
-        chemistry::InWater stated = said.usually;
-        const std::string apart = rule.anions.empty() ? a.formula : c.formula;
-        for (const SaltsApart& group : said.apart) {
-          for (const std::string_view f : group.formulas) {
-            if (f == apart) stated = group.inWater;
-          }
-        }
-        EXPECT_EQ(stated, inWaterBy(*solubilityRule(c, a), c.formula))
+        if (!speaksOf(rule, c, a)) continue;
+        EXPECT_EQ(stated(rule, said, c, a),
+                  inWaterBy(*solubilityRule(c, a), c.formula))
             << ruleSentence(rule) << " " << c.name << " " << a.name;
       }
     }

@@ -14,6 +14,7 @@
 #include "catalogue.h"
 #include "dialogue_checks.h"
 #include "ion.h"
+#include "quiz_session.h"
 #include "quiz_types.h"
 #include "transcript.h"
 #include "typing_notes.h"
@@ -90,7 +91,10 @@ bool endsWith(const std::string& text, const std::string& end) {
 
 TEST(Quiz, EndsOnQuitOrEndOfInputWhateverTheLinesHold) {
   const std::string none = "Formula: Score: 0 of 0 correct\n";
-  const std::string one = "Formula: Score: 0 of 1 correct\n";
+  const std::string one =
+      "Formula: Score: 0 of 1 correct\n"
+      "All types: right 0 of 1 (0%), close 0 (0%), wrong 1 (100%)\n"
+      "Practise these again: formula-quiz --seed 3 --type 1 --questions 1\n";
   const std::vector<std::pair<std::string, std::string>> cases = {
       {"1\nquit\n", none},
       {"1\nquit", none},
@@ -125,7 +129,12 @@ TEST(Quiz, CountsTheRightAnswers) {
                       "Formula: Correct.\n"),
             std::string::npos)
       << text;
-  EXPECT_TRUE(endsWith(text, "Score: 1 of 2 correct\n")) << text;
+  EXPECT_TRUE(endsWith(
+      text,
+      "Score: 1 of 2 correct\n"
+      "All types: right 1 of 2 (50%), close 0 (0%), wrong 1 (50%)\n"
+      "Practise these again: formula-quiz --seed 7 --type 1 --questions 2\n"))
+      << text;
 }
 
 // Two hints, then none left; the right answer after them counts, and the
@@ -143,7 +152,59 @@ TEST(Quiz, HintsTeachAndTheScoreCountsThem) {
   EXPECT_NE(text.find("Equation: No more hints are left.\nEquation: Correct."),
             std::string::npos)
       << text;
-  EXPECT_TRUE(endsWith(text, "Score: 1 of 1 correct (1 after a hint)\n"));
+  EXPECT_TRUE(endsWith(text,
+                       "Score: 1 of 1 correct (1 after a hint)\nAll types: "
+                       "right 1 of 1 (100%), close 0 (0%), wrong 0 (0%)\n"));
+}
+
+// The question lines of a quiz's transcript, in order.
+std::vector<std::string> questionLines(const std::string& text) {
+  std::vector<std::string> lines;
+  std::istringstream in(text);
+  for (std::string line; std::getline(in, line);) {
+    if (line.rfind("Ion: ", 0) == 0 || line.rfind("Compound: ", 0) == 0 ||
+        line.rfind("Reactants: ", 0) == 0) {
+      lines.push_back(line);
+    }
+  }
+  return lines;
+}
+
+// Over seeds of random types, every third answer right: the command at the
+// end asks again exactly the questions missed, by the seed's numbers.
+TEST(Quiz, PractisesAgainExactlyTheQuestionsMissed) {
+  for (std::uint64_t seed = 1; seed <= 20; ++seed) {
+    QuizSession probe(seed, 0);
+    std::string input;
+    for (int k = 0; k < 12; ++k) {
+      const QuizQuestion q = probe.next();
+      const std::string& right = q.answer.text;
+      const std::string yesNo = right[0] == 's' ? "y" : "n";
+      input += k % 3 != 0 ? "x" : q.form->typingKeys ? right : yesNo;
+      input += '\n';
+    }
+    QuizSettings settings;
+    settings.session.type = 0;
+    std::istringstream in(input);
+    std::ostringstream out;
+    runQuiz(in, out, seed, settings);
+    const std::string text = out.str();
+    const std::size_t at = text.find("--questions ") + 12;
+    ASSERT_TRUE(readQuestionNumbers(text.substr(at, text.find('\n', at) - at),
+                                    settings.session.picks))
+        << text;
+    const std::vector<std::string> all = questionLines(text);
+    std::vector<std::string> missed;
+    for (const std::uint32_t n : settings.session.picks) {
+      EXPECT_NE(n % 3, 1U) << text;
+      missed.push_back(all[n - 1]);
+    }
+    EXPECT_EQ(settings.session.picks.size(), 8U) << text;
+    std::istringstream again(input);
+    std::ostringstream asked;
+    runQuiz(again, asked, seed, settings);
+    EXPECT_EQ(questionLines(asked.str()), missed);
+  }
 }
 
 TEST(Quiz, EndOfInputBeforeTheChoiceEndsQuietly) {
@@ -190,18 +251,6 @@ TEST(Questions, AskOnlyWhatHasOneRightAnswer) {
   EXPECT_EQ(ions.size(), 37U);
   EXPECT_EQ(cations.size(), 23U);
   EXPECT_EQ(anions.size(), 12U);
-}
-
-// The README's list of how to type is the page's note, row for row.
-TEST(TypingNotes, TheReadmeListsThemInOrder) {
-  std::ifstream file(README_FILE);
-  const std::string readme((std::istreambuf_iterator<char>(file)), {});
-  std::string list;
-  for (const TypingNote& note : typingNotes) {
-    list += "- " + std::string(note.what) + ": `" + std::string(note.example) +
-            "`\n";
-  }
-  EXPECT_NE(readme.find(list), std::string::npos) << list;
 }
 
 }  // namespace

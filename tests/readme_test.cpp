@@ -15,6 +15,7 @@
 
 #include "drill_command.h"
 #include "quiz_command.h"
+#include "typing_notes.h"
 
 namespace {
 
@@ -94,6 +95,18 @@ TEST(Readme, TheSessionsAreWhatTheProgramsWrite) {
     fence = begin + want.size() + 3;
   }
   if (rewrite) std::ofstream(README_FILE, std::ios::binary) << readme;
+}
+
+// The README's list of how to type is the page's note, row for row.
+TEST(TypingNotes, TheReadmeListsThemInOrder) {
+  std::ifstream file(README_FILE);
+  const std::string readme((std::istreambuf_iterator<char>(file)), {});
+  std::string list;
+  for (const TypingNote& note : typingNotes) {
+    list += "- " + std::string(note.what) + ": `" + std::string(note.example) +
+            "`\n";
+  }
+  EXPECT_NE(readme.find(list), std::string::npos) << list;
 }
 
 }  // namespace

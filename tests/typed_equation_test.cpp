@@ -70,7 +70,12 @@ TEST(TypedEquation, NamesWhatIsWrong) {
        {"2HNO3 + ZnCO3 -> Zn(NO3)2 + H2O + CO2 \x01 ->",
         "Incorrect; cannot read \"H2O + CO2 ? ->\""},
        {"2HNO3 + ZnCO3 -> Zn(NO3)2 + H₂O + CO₂ ☃",
-        "Incorrect; cannot read \"H₂O + CO₂ ☃\""}});
+        "Incorrect; cannot read \"H₂O + CO₂ ☃\""},
+       {"2HNO3 + ZnCO3 Zn(NO3)2 + H2O + CO2",
+        "Incorrect; the arrow is missing"},
+       {"ZnCO3", "Incorrect; the arrow is missing"},
+       {"zinc", "Incorrect; cannot read \"zinc\""},
+       {"2HNO3 + ZnCO3 —> Zn(NO3)2 + H2O + CO2", "Correct."}});
   expectVerdicts(
       asNetIonic(zinc),
       {{"2H^+ +ZnCO3(s)\xE2\x86\x92Zn^2+(aq)+H2O+CO2", "Correct."},

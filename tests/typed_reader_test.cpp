@@ -68,6 +68,8 @@ TEST(TypedEquation, ReadsEveryNotation) {
       {"A <-> B", "A^0 -> B^0"},
       {"Cl-<=>B", "Cl^-1 -> B^0"},
       {"A ⇌ B", "A^0 -> B^0"},
+      {"Cl-—>B + A", "Cl^-1 -> B^0 + A^0"},
+      {"A –> C", "A^0 -> C^0"},
       {"H2O (l) + SO4 2- + Fe ³⁺ -> SO4 2-(aq) + Fe ^3+ (aq)",
        "H2O^0(1) + SO4^-2 + Fe^3 -> SO4^-2(3) + Fe^3(3)"},
       {"BaSO4(PPT) + AgCl↓ -> CO2↑ + CO2 ↑",

@@ -18,15 +18,23 @@ bool startsWithWord(std::string_view text, std::string_view word) {
 }
 
 // Longer arrows stand first, so that the longest one wins: "-->" is never
-// "-" and "->".
+// "-" and "->". A dash and ">" is what a phone's smart punctuation makes of
+// "-->" and "->".
 std::size_t arrowLength(std::string_view text) {
-  constexpr std::string_view arrows[] = {"-->",          "==>", "<->", "<=>",
+  constexpr std::string_view arrows[] = {"\xE2\x80\x94>",  // —>
+                                         "\xE2\x80\x93>",  // –>
+                                         "-->",
+                                         "==>",
+                                         "<->",
+                                         "<=>",
                                          "\xE2\x86\x92",  // →
                                          "\xE2\x9F\xB6",  // ⟶
                                          "\xE2\x87\x92",  // ⇒
                                          "\xE2\x9E\x9D",  // ➝
                                          "\xE2\x87\x8C",  // ⇌
-                                         "->",           "=>",  "="};
+                                         "->",
+                                         "=>",
+                                         "="};
   for (const std::string_view arrow : arrows) {
     if (text.substr(0, arrow.size()) == arrow) return arrow.size();
   }

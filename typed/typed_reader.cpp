@@ -1,5 +1,7 @@
 #include "typed_reader.h"
 
+#include <algorithm>
+
 #include "ion.h"
 #include "text.h"
 #include "typed_charges.h"
@@ -12,7 +14,9 @@ class Reader {
  public:
   explicit Reader(std::string_view line) : in_(line) {}
   bool readEquation(TypedEquation& e);
+  bool readWithoutArrow();
   bool readFormulaAlone(TypedTerm& t);
+  bool readTermAlone(TypedTerm& t);
   [[nodiscard]] std::size_t at() const { return in_.at(); }
 
  private:
@@ -43,6 +47,21 @@ bool Reader::readEquation(TypedEquation& e) {
   in_.skipBlanks();
   if (noReactionFollows()) return e.noReaction = true;
   return readSide(e.right) && in_.rest().empty();
+}
+
+// One side, or two with only blanks between them, and nothing after: an
+// equation but for its arrow. A formula starts with a capital here, so that
+// a stray word is no species.
+bool Reader::readWithoutArrow() {
+  in_.skipBlanks();
+  if (!dropWrapper() || noReactionFollows()) return false;
+  std::vector<TypedTerm> terms;
+  if (!readSide(terms)) return false;
+  if (!in_.rest().empty() && !readSide(terms)) return false;
+  return in_.rest().empty() &&
+         std::all_of(terms.begin(), terms.end(), [](const TypedTerm& t) {
+           return isUpper(t.formula.front()) || t.formula.front() == '(';
+         });
 }
 
 // Of "\ce{...}" around the whole line, only what stands inside is read.
@@ -176,6 +195,13 @@ bool Reader::readFormulaAlone(TypedTerm& t) {
   return in_.rest().empty();
 }
 
+bool Reader::readTermAlone(TypedTerm& t) {
+  in_.skipBlanks();
+  if (!readTerm(t)) return false;
+  in_.skipBlanks();
+  return in_.rest().empty();
+}
+
 }  // namespace
 
 bool readTypedEquation(std::string_view line, TypedEquation& typed,
@@ -190,6 +216,15 @@ bool readTypedEquation(std::string_view line, TypedEquation& typed,
 bool readTypedFormula(std::string_view answer, TypedTerm& t) {
   t = TypedTerm{};
   return Reader(answer).readFormulaAlone(t);
+}
+
+bool readTypedTerm(std::string_view text, TypedTerm& t) {
+  t = TypedTerm{};
+  return Reader(text).readTermAlone(t);
+}
+
+bool lacksOnlyAnArrow(std::string_view line) {
+  return Reader(line).readWithoutArrow();
 }
 
 std::string plainFormula(std::string_view answer) {

@@ -2,9 +2,10 @@
 // includes shared/, equations/ and base/.
 //
 // Equations as students type them, read into terms. Accepted notation:
-//   arrows        ->  -->  =>  ==>  =  →  ⟶  ⇒  ➝, and the two-way <->
-//                 <=> ⇌ (the drill's reactions go one way, and no verdict
-//                 depends on it); the longest arrow wins: "O2-->" is O2
+//   arrows        ->  -->  =>  ==>  =  →  ⟶  ⇒  ➝, —> and –> (a phone's
+//                 "-->" and "->"), and the two-way <-> <=> ⇌ (the drill's
+//                 reactions go one way, and no verdict depends on it); the
+//                 longest arrow wins: "O2-->" is O2
 //   coefficients  2HCl or 2 HCl
 //   subscripts    H2O, H₂O, H_2O, H_{2}O
 //   charges       Zn2+, Zn^2+, Zn^{2+}, Zn{2+}, Zn^+2, Zn²⁺, Cl-, Cl−, H^+;
@@ -58,6 +59,14 @@ bool readTypedEquation(std::string_view line, TypedEquation& typed,
 // Reads `answer` into `t` where it is one formula, with or without a charge
 // in any notation above, blanks around it aside; false otherwise.
 bool readTypedFormula(std::string_view answer, TypedTerm& t);
+// Reads `text`, one term with its coefficient, charge and state in any
+// notation above and blanks around it, into `t`; false for anything else.
+bool readTypedTerm(std::string_view text, TypedTerm& t);
+
+// Whether `line`, which readTypedEquation cannot read, is an equation but
+// for its arrow: its terms read, on one side or on two with only blanks
+// between them.
+bool lacksOnlyAnArrow(std::string_view line);
 
 // `answer` as the quiz writes a formula ("Fe3+", "Al2(SO4)3"), letter case
 // as typed, where it is one formula with or without a charge in any

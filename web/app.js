@@ -28,6 +28,7 @@
     $('seed').textContent = state.seed;
     $('session').hidden = false;
     Controls.showSettings();
+    Controls.showKeys();
   }
 
   const view = () => (state.program === 'drill' ? DrillView : QuizView);
@@ -41,8 +42,12 @@
   // answers it would lose are given up; `problems` are those it puts right.
   function choose(change, problems, undo) {
     Controls.askFirst(() => {
+      const { program, seed, type } = state;
       change();
-      Controls.notice({ ...problems, count: '' });
+      // Questions picked by number are those of one program, seed and type.
+      const same = program === state.program && seed === state.seed && type === state.type;
+      if (state.picks && !same) Object.assign(state, { picks: '', count: 0 });
+      Controls.notice({ ...problems, count: '', questions: '', kept: '' });
       startSession();
     }, undo);
   }
@@ -61,18 +66,28 @@
     return valid ? Number(count) : 0;
   }
 
-  function printWorksheet() {
-    const html = sheetCount() ? Session.worksheet(sheetCount(), $('formulas').checked, $('pictures').checked, $('sheet-parts').value) : '';
-    Controls.notice({ sheet: html ? '' : Words.problems.sheet(state.texts.maxSheetQuestions) });
-    if (!html) return;
+  function openSheet(html) {
     const url = URL.createObjectURL(new Blob([html], { type: 'text/html;charset=utf-8' }));
     window.open(url, '_blank');
     // Revoked later, not at once: the new tab may not have loaded it yet.
     setTimeout(() => URL.revokeObjectURL(url), 60000);
   }
 
+  function printWorksheet() {
+    const html = sheetCount() ? Session.worksheet(sheetCount(), $('formulas').checked, $('pictures').checked, $('sheet-parts').value) : '';
+    Controls.notice({ sheet: html ? '' : Words.problems.sheet(state.texts.maxSheetQuestions) });
+    if (html) openSheet(html);
+  }
+
   function isControl(target) {
     return target.closest('button, input, select, a, textarea, label, summary, dialog') !== null;
+  }
+
+  // Where a typed letter is text, or picks an option, rather than a key of
+  // the page's own; and while a question is asked, nothing else acts.
+  function takesLetters(e) {
+    return e.target.closest('input:not([type="radio"], [type="checkbox"]), textarea, select, [contenteditable]') !== null ||
+      document.querySelector('dialog[open]') !== null;
   }
 
   function wireDrill() {
@@ -80,13 +95,14 @@
     // Enter or Space anywhere outside a control works the drill, as Enter does
     // on the console; on the button itself the browser already clicks.
     document.addEventListener('keydown', (e) => {
-      if (state.program !== 'drill' || $('drill').hidden || isControl(e.target)) return;
-      if (e.key === 'w' || e.key === 'W') return DrillView.why();
-      if (e.key !== 'Enter' && e.key !== ' ') return;
+      if (state.program !== 'drill' || $('drill').hidden || e.altKey || e.ctrlKey || e.metaKey) return;
+      if ((e.key === 'w' || e.key === 'W') && !takesLetters(e)) return DrillView.why();
+      if (isControl(e.target) || (e.key !== 'Enter' && e.key !== ' ')) return;
       e.preventDefault();
       DrillView.advance();
     });
     $('drill-why').addEventListener('click', DrillView.why);
+    $('drill-next').addEventListener('click', DrillView.advanceFromEnd);
     $('formulas').addEventListener('change', () => {
       DrillView.showFormulas($('formulas').checked);
       Controls.showSettings();
@@ -105,17 +121,33 @@
       e.preventDefault();
       QuizView.mark($('answer').value);
     });
-    $('quit').addEventListener('click', QuizView.end);
+    $('quit').addEventListener('click', QuizView.askToEnd);
     $('quiz-why').addEventListener('click', QuizView.why);
-    $('quiz-hint-button').addEventListener('click', () => { QuizView.hint(); $('answer').focus({ preventScroll: true }); });
-    // W and H outside the answer box; Alt with them (accesskey) inside it.
+    $('quiz-hint-button').addEventListener('click', QuizView.hint);
+    // W and H wherever the focus is but in a text box; Alt with them
+    // (accesskey) inside it.
     document.addEventListener('keydown', (e) => {
-      if (state.program !== 'quiz' || $('quiz').hidden || isControl(e.target) || e.altKey || e.ctrlKey || e.metaKey) return;
+      if (state.program !== 'quiz' || $('quiz').hidden || takesLetters(e) || e.altKey || e.ctrlKey || e.metaKey) return;
       if (e.key === 'w' || e.key === 'W') QuizView.why();
       if (e.key === 'h' || e.key === 'H') QuizView.hint();
     });
-    $('repeat').addEventListener('click', (e) => { e.preventDefault(); startSession(); });
+    $('repeat').addEventListener('click', (e) => { e.preventDefault(); choose(() => {}, {}); });
+    wireSummary();
     Typing.wire();
+  }
+
+  // The ways on from a quiz's end: the questions missed again, on the page
+  // or on a worksheet with its key, or a new quiz of the same type.
+  function wireSummary() {
+    $('practise').addEventListener('click', () => choose(() => {
+      state.picks = Summary.missed();
+      state.count = Session.picked(state.picks);
+    }, {}));
+    $('print-missed').addEventListener('click', () => {
+      const picks = Summary.missed();
+      openSheet(Session.worksheet(Session.picked(picks), false, false, '', picks));
+    });
+    $('new-quiz').addEventListener('click', () => choose(() => { state.seed = state.core.freshSeed(); }, { seed: '' }));
   }
 
   function wireSession() {
@@ -139,7 +171,7 @@
       const address = Session.readAddress();
       Controls.askFirst(() => {
         Session.take(address.target);
-        Controls.notice({ program: '', seed: '', type: '', count: '', ...address.problems });
+        Controls.notice({ program: '', seed: '', type: '', count: '', questions: '', kept: '', ...address.problems });
         startSession();
       }, () => history.replaceState(null, '', Session.address()));
     });
@@ -150,6 +182,7 @@
     const names = Session.typeNames(kept.program);
     $('resume-text').textContent = Words.resume({ ...kept, ...Keeper.totals(kept) }, names[kept.type] ?? '');
     $('resume').hidden = false;
+    Controls.showSettings();
     $('resume-yes').onclick = () => (Session.take(kept) ? resumeSession(kept) : startSession());
     $('resume-no').onclick = () => { Session.take(target); startSession(); };
     $('resume-yes').focus();
@@ -159,15 +192,30 @@
     ? Keeper.totals(kept).answered > 0 : kept.number > 1 || kept.revealed);
 
   // A reload goes on with its kept session; opened at another, or without
-  // an address, the page offers to go on with an unfinished one.
+  // an address, the page offers to go on with an unfinished one. A kept
+  // session that cannot be read, or holds a value out of its range, is
+  // named and left.
   function begin() {
     const address = Session.readAddress();
-    Controls.notice(address.problems);
-    const kept = Keeper.stored();
+    const stored = Keeper.stored();
+    const kept = stored.kept && Session.takes(stored.kept) ? stored.kept : null;
+    Controls.notice({ ...address.problems, kept: stored.found && !kept ? Words.storage.unread : '' });
     Session.take(address.target);
-    if (kept && inProgress(kept) && Session.isCurrent(kept) && Session.take(kept)) return resumeSession(kept);
+    if (kept && inProgress(kept) && Session.isCurrent(kept)) return resumeSession(kept);
     if (kept && inProgress(kept) && !kept.ended) return offer(kept, address.target);
     startSession();
+  }
+
+  // What the page says of the browser's storage: a save refused, and
+  // another tab's quiz that this tab would overwrite.
+  function listenToStorage() {
+    Keeper.listen({
+      saved: (problem) => Controls.notice({ saving: problem ? Words.storage[problem] : '' }),
+      rival: (other) => Controls.ask(Words.rival(other), Words.goOnHere, Words.leaveIt, () => Keeper.settle(true), () => {
+        Keeper.settle(false);
+        Controls.notice({ saving: Words.storage.elsewhere });
+      }),
+    });
   }
 
   // In a learning platform the package names the session, and a resumed
@@ -204,7 +252,10 @@
     wireSession();
     const attempt = Platform.start();
     if (attempt) beginIn(attempt);
-    else begin();
+    else {
+      listenToStorage();
+      begin();
+    }
     $('loading').hidden = true;
     setTimeout(() => core.prepare(), 0);
   }, (error) => {

@@ -12,6 +12,7 @@
 #include <limits>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "drill_session.h"
@@ -23,6 +24,7 @@
 #include "page_values.h"
 #include "quiz_session.h"
 #include "quiz_sheet.h"
+#include "quiz_totals.h"
 #include "reveal.h"
 #include "typing_notes.h"
 
@@ -61,6 +63,7 @@ val texts() {
   out.set("maxSheetQuestions", maxSheetQuestions);
   out.set("maxCount", std::numeric_limits<std::uint32_t>::max());
   out.set("maxSeed", std::to_string(std::numeric_limits<std::uint64_t>::max()));
+  out.set("maxQuestionNumber", maxQuestionNumber);
   return out;
 }
 
@@ -68,58 +71,109 @@ val texts() {
 // the page was opened at.
 constexpr std::size_t maxPage = 2048;
 
-// Fills `request` with a worksheet's seed, type, count, parts and page;
-// false for a bad one.
+// The question numbers "3,7,12" as the page keeps them ("" for none), or
+// an empty text for a list readQuestionNumbers does not take.
+std::string canonicalPicks(const std::string& text) {
+  QuestionNumbers picks;
+  return readQuestionNumbers(text, picks) ? questionNumbersText(picks)
+                                          : std::string();
+}
+
+// Fills `request` with a worksheet's seed, type, count (or the questions
+// `picks` numbers), parts and page, linked to it where `linked`; false for
+// a bad one.
 bool requestOf(const std::string& seedText, unsigned choice, unsigned types,
                std::uint32_t count, const std::string& parts,
-               const std::string& page, SheetRequest& request) {
+               const std::string& page, const std::string& picks,
+               SheetRequest& request) {
   std::uint64_t seed = 0;
   const SheetPartName* only = findParts(parts);
+  QuestionNumbers numbers;
   if (!parseSeed(seedText, seed) || choice > types || count == 0 ||
       count > maxSheetQuestions || (!parts.empty() && only == nullptr) ||
-      page.size() > maxPage) {
+      page.size() > maxPage ||
+      (!picks.empty() && !readQuestionNumbers(picks, numbers))) {
     return false;
   }
-  request = {seed, choice, count, SheetParts::both, findFormat("html"), page};
+  request = {seed, choice, count, {}, SheetParts::both, findFormat("html"),
+             page};
+  if (!numbers.empty()) request.count = numbers.size();
+  request.picks = std::move(numbers);
   if (only != nullptr) request.parts = only->parts;
   return true;
 }
 
 // The HTML worksheets, as `--worksheet --format html` writes them (the
-// drill's with --formulas and --pictures as asked), with
-// `parts` "" for both or as --only names them, naming the page at `page`;
-// empty for a bad seed, type, count, parts or page.
+// drill's with --formulas and --pictures as asked), with `parts` "" for
+// both or as --only names them, naming the page at `page` and linking to it
+// where `linked`; the quiz's of all questions or those `picks` numbers.
+// Empty for a bad seed, type, count, parts, page or picks.
 std::string drillSheet(const std::string& seed, unsigned choice,
                        std::uint32_t count, bool formulas, bool pictures,
-                       const std::string& parts, const std::string& page) {
+                       const std::string& parts, const std::string& page,
+                       bool linked) {
   SheetRequest request;
-  if (!requestOf(seed, choice, reactionTypes, count, parts, page, request)) {
+  if (!requestOf(seed, choice, reactionTypes, count, parts, page, "",
+                 request)) {
     return {};
   }
+  request.linked = linked;
   return drillWorksheet(request, {formulas, false, pictures});
 }
 
 std::string quizSheet(const std::string& seed, unsigned choice,
                       std::uint32_t count, const std::string& parts,
-                      const std::string& page) {
+                      const std::string& page, const std::string& picks,
+                      bool linked) {
   SheetRequest request;
-  if (!requestOf(seed, choice, questionTypes, count, parts, page, request)) {
+  if (!requestOf(seed, choice, questionTypes, count, parts, page, picks,
+                 request)) {
     return {};
   }
+  request.linked = linked;
   return quizWorksheet(request);
 }
 
 // The page's address at a session, as worksheets write it; empty for a bad
-// program, seed or page.
+// program, seed, page or picks.
 std::string address(const std::string& page, const std::string& program,
                     const std::string& seedText, unsigned type,
-                    std::uint32_t count) {
+                    std::uint32_t count, const std::string& picks) {
   std::uint64_t seed = 0;
+  QuestionNumbers numbers;
   if (!parseSeed(seedText, seed) || (program != "drill" && program != "quiz") ||
-      page.size() > maxPage) {
+      page.size() > maxPage ||
+      (!picks.empty() && !readQuestionNumbers(picks, numbers))) {
     return {};
   }
-  return pageAddress(page, program, seed, type, count);
+  return pageAddress(page, program, seed, type, count, numbers);
+}
+
+// How the quiz of `tally` went, as its end shows it: each row of its
+// totals with its counts and shares and its line, the one a screen reader
+// reads for the chart. `tally` is an array of [type, right, close, wrong].
+// REQUIRES: every type from 1 to questionTypes.
+val quizSummary(const val& tally) {
+  QuizTotals totals;
+  const auto size = tally["length"].as<unsigned>();
+  for (unsigned k = 0; k < size; ++k) {
+    const val row = tally[k];
+    const auto type = row[0].as<unsigned>();
+    require(type >= 1 && type <= questionTypes, "a kept type is a quiz type");
+    totals.addCounts(type,
+                     {row[1].as<std::uint32_t>(), row[2].as<std::uint32_t>(),
+                      row[3].as<std::uint32_t>()});
+  }
+  val rows = val::array();
+  for (const TotalsRow& r : totals.rows()) {
+    val out = val::object();
+    out.set("name", std::string(r.name));
+    out.set("counts", val::array(r.counts.begin(), r.counts.end()));
+    out.set("percents", val::array(r.percents.begin(), r.percents.end()));
+    out.set("line", totalsLine(r));
+    rows.call<void>("push", out);
+  }
+  return rows;
 }
 
 // Asks and marks a question of every type once, so that the browser
@@ -130,7 +184,7 @@ void prepare() {
     PageDrill("0", type).next();
   }
   for (unsigned type = 1; type <= questionTypes; ++type) {
-    PageQuiz quiz("0", type);
+    PageQuiz quiz("0", type, "");
     quiz.next();
     quiz.mark("x");
   }
@@ -147,6 +201,8 @@ EMSCRIPTEN_BINDINGS(reaction_drill) {
   emscripten::function("questionTypeNames", &questionTypeList);
   emscripten::function("freshSeed", &freshSeedText);
   emscripten::function("canonicalSeed", &canonicalSeed);
+  emscripten::function("canonicalPicks", &canonicalPicks);
+  emscripten::function("quizSummary", &quizSummary);
   emscripten::function("pageAddress", &address);
   emscripten::function("drillWorksheet", &drillSheet);
   emscripten::function("quizWorksheet", &quizSheet);
@@ -156,7 +212,7 @@ EMSCRIPTEN_BINDINGS(reaction_drill) {
       .function("skip", &PageDrill::skip)
       .function("next", &PageDrill::next);
   emscripten::class_<PageQuiz>("QuizSession")
-      .constructor<const std::string&, unsigned>()
+      .constructor<const std::string&, unsigned, const std::string&>()
       .function("skip", &PageQuiz::skip)
       .function("next", &PageQuiz::next)
       .function("mark", &PageQuiz::mark)

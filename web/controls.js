@@ -1,6 +1,7 @@
 // The page's controls around the session: the settings row, the notice of
-// what was wrong with the address or a worksheet, and the question asked
-// before anything would start a new session and lose a quiz's answers.
+// what was wrong with the address, a worksheet or the storage, the access
+// keys of the program shown, and the question asked before anything would
+// lose a quiz's answers.
 const Controls = (() => {
   'use strict';
   const $ = (id) => document.getElementById(id);
@@ -13,7 +14,9 @@ const Controls = (() => {
       if (text) problems[about] = text;
       else delete problems[about];
     }
-    $('notice').textContent = Object.values(problems).join(' ');
+    // Set only when it changes, so that an alert is not read out again.
+    const text = Object.values(problems).join(' ');
+    if ($('notice').textContent !== text) $('notice').textContent = text;
   }
 
   // The settings folded into one row that names them.
@@ -26,22 +29,40 @@ const Controls = (() => {
     for (const p of document.querySelectorAll('#settings [data-program]')) p.hidden = p.dataset.program !== state.program;
   }
 
-  // The answers a new session would lose: those of a quiz not yet ended.
+  // Access keys only on the buttons of the program shown, so that no key
+  // works a button out of sight.
+  function showKeys() {
+    for (const button of document.querySelectorAll('[data-key]')) {
+      button.accessKey = button.closest('section').hidden ? '' : button.dataset.key;
+    }
+  }
+
+  // The answers a new session would lose: those of a quiz not yet ended,
+  // and whether one is typed but not marked.
   function atStake() {
     const kept = Keeper.current();
-    return kept && kept.program === 'quiz' && !kept.ended ? Keeper.totals(kept).answered : 0;
+    const open = kept && kept.program === 'quiz' && !kept.ended;
+    return { answered: open ? Keeper.totals(kept).answered : 0, typed: open && $('answer').value.trim() !== '' };
+  }
+
+  // Asks `text`, and runs `go` on the answer `yes`, `stay` on `no` or
+  // Escape; while another question is open, runs `stay`.
+  function ask(text, yes, no, go, stay = () => {}) {
+    if ($('confirm').open) return stay();
+    pending = { go, stay };
+    $('confirm-text').textContent = text;
+    $('confirm-yes').textContent = yes;
+    $('confirm-no').textContent = no;
+    $('confirm').returnValue = '';
+    $('confirm').showModal();
   }
 
   // Runs `go` at once when nothing would be lost; otherwise asks first, and
   // runs `stay` if the student keeps the session.
   function askFirst(go, stay = () => {}) {
-    const answered = atStake();
-    if (!answered) return go();
-    if ($('confirm').open) return stay();
-    pending = { go, stay };
-    $('confirm-text').textContent = Words.losing(answered);
-    $('confirm').returnValue = '';
-    $('confirm').showModal();
+    const { answered, typed } = atStake();
+    if (!answered && !typed) return go();
+    ask(Words.losing(answered), Words.newSession, Words.keepSession, go, stay);
   }
 
   function wire() {
@@ -57,5 +78,5 @@ const Controls = (() => {
     });
   }
 
-  return { notice, showSettings, askFirst, wire };
+  return { notice, showSettings, showKeys, ask, askFirst, wire };
 })();

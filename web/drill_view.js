@@ -21,8 +21,12 @@ const DrillView = (() => {
     }
   }
 
+  // The button under the question and, once the answer is shown, its twin
+  // at the answer's end.
   function label() {
     $('reveal').textContent = !revealed ? Words.reveal : atEnd() ? Words.again : Words.next;
+    $('drill-next').textContent = $('reveal').textContent;
+    $('drill-next').hidden = !revealed;
   }
 
   // The question goes into its live region, so it is announced with its
@@ -84,6 +88,15 @@ const DrillView = (() => {
     else show(Session.state.asking.next(), number + 1);
   }
 
+  // The next question from the button at the answer's end: the question
+  // back in view, and the focus on the button under it.
+  function advanceFromEnd() {
+    const fromButton = document.activeElement === $('drill-next');
+    advance();
+    if (fromButton) $('reveal').focus({ preventScroll: true });
+    if ($('drill-card').getBoundingClientRect().top < 0) $('drill-card').scrollIntoView({ block: 'start' });
+  }
+
   // The kept drill `kept`, at the question it had reached.
   function resume(kept) {
     Session.restart();
@@ -106,5 +119,5 @@ const DrillView = (() => {
     if (equations) equations.hidden = !shown;
   }
 
-  return { start, advance, resume, showFormulas, showPictures, why };
+  return { start, advance, advanceFromEnd, resume, showFormulas, showPictures, why };
 })();

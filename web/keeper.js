@@ -1,8 +1,10 @@
 // The session kept in the browser's local storage, so that a reload or a
 // closed tab can go on where it stopped: program, seed, type and count, the
 // question reached, the score by type and the answers last typed, from
-// which the page asks and marks again what it shows. Nothing leaves the
-// machine; where storage is refused, the page goes on without it.
+// which the page asks and marks again what it shows, and the questions
+// missed. Nothing leaves the machine; where storage is refused or full, the
+// page goes on without it and says so, and a tab that would overwrite
+// another tab's quiz asks first.
 const Keeper = (() => {
   'use strict';
   const key = 'reaction-drill.session';
@@ -11,8 +13,15 @@ const Keeper = (() => {
   const maxNumber = 100000;
   const maxRecent = 50;
   const maxAnswer = 500;
+  // The most questions the core asks again by number (maxPicked).
+  const maxMissed = 1000;
   let record = null;
   let sink = null;
+  // What the page is told: whether a save failed (null once one succeeds),
+  // and another tab's quiz that a save would overwrite.
+  let listeners = { saved: () => {}, rival: () => {} };
+  let rival = null;
+  let kept = true;
   let pictures = false;
 
   const isCount = (n, max) => Number.isInteger(n) && n >= 0 && n <= max;
@@ -23,6 +32,9 @@ const Keeper = (() => {
       counts.every((n) => isCount(n, maxNumber)));
   }
 
+  const isRising = (list) => Array.isArray(list) && list.length <= maxMissed &&
+    list.every((n, k) => isCount(n, maxNumber) && n > (k ? list[k - 1] : 0));
+
   function valid(r) {
     return r !== null && typeof r === 'object' && r.v === 1 && ['drill', 'quiz'].includes(r.program) &&
       typeof r.seed === 'string' && /^\d{1,20}$/.test(r.seed) && isCount(r.type, 99) &&
@@ -32,34 +44,66 @@ const Keeper = (() => {
       r.recent.every((a) => typeof a === 'string' && a.length <= maxAnswer) &&
       (r.afterHint === undefined || isCount(r.afterHint, maxNumber)) &&
       (r.pictures === undefined || typeof r.pictures === 'boolean') &&
+      (r.picks === undefined || (typeof r.picks === 'string' && /^[\d,]{0,7000}$/.test(r.picks))) &&
+      (r.missed === undefined || isRising(r.missed)) &&
       r.recent.length <= totals(r).answered && totals(r).answered <= maxNumber;
   }
 
+  // Storage full or refused: the session goes on, only not kept.
   function save() {
     if (sink) return sink(record);
+    if (!kept) return;
+    if (rival) return listeners.rival({ ...rival, ...totals(rival) });
     try {
       localStorage.setItem(key, JSON.stringify(record));
-    } catch {
-      // Storage full or refused: the session goes on, only not kept.
+      listeners.saved(null);
+    } catch (e) {
+      listeners.saved(e?.name === 'QuotaExceededError' ? 'full' : 'refused');
     }
+  }
+
+  const sameSession = (a, b) => ['program', 'seed', 'type', 'count', 'picks'].every((k) => a[k] === b[k]);
+
+  // Another tab's write: a quiz of its own, under way, is one this tab's
+  // next save would overwrite.
+  function heard(e) {
+    if (e.key !== key || sink || !record) return;
+    const other = read(e.newValue);
+    const busy = other && other.program === 'quiz' && !other.ended && totals(other).answered > 0;
+    rival = busy && !sameSession(other, record) ? other : null;
+  }
+
+  // This tab's session is kept from now on (`here`), over the other tab's
+  // quiz, or no longer kept at all.
+  function settle(here) {
+    rival = null;
+    kept = here;
+    if (here) save();
+  }
+
+  function listen(handlers) {
+    listeners = handlers;
+    addEventListener('storage', heard);
   }
 
   // The session kept as `text`, or null where it is not one.
   function read(text) {
     try {
       const r = JSON.parse(text);
-      return valid(r) ? r : null;
+      return valid(r) ? { picks: '', missed: [], ...r } : null;
     } catch {
       return null;
     }
   }
 
-  // The kept session, or null where there is none or it is not one.
+  // The kept session, or null where there is none or it is not one;
+  // `found` says whether anything was kept.
   function stored() {
     try {
-      return read(localStorage.getItem(key));
+      const text = localStorage.getItem(key);
+      return { kept: read(text), found: text !== null };
     } catch {
-      return null;
+      return { kept: null, found: false };
     }
   }
 
@@ -80,8 +124,8 @@ const Keeper = (() => {
     return sum;
   }
 
-  function begin({ program, seed, type, count }) {
-    record = { v: 1, program, seed, type, count, number: 0, revealed: false, ended: false, tally: {}, recent: [], pictures };
+  function begin({ program, seed, type, count, picks }) {
+    record = { v: 1, program, seed, type, count, picks, number: 0, revealed: false, ended: false, tally: {}, recent: [], missed: [], pictures };
     save();
   }
 
@@ -111,8 +155,10 @@ const Keeper = (() => {
 
   const gradeColumn = { right: 0, close: 1, wrong: 2 };
 
-  function answered(type, grade, typed, afterHint) {
+  // The answer `typed` to question `number` of the seed, of type `type`.
+  function answered(type, grade, typed, afterHint, number) {
     if (afterHint) record.afterHint = (record.afterHint ?? 0) + 1;
+    if (grade !== 'right' && record.missed.length < maxMissed && number <= maxNumber) record.missed.push(number);
     const counts = record.tally[type] ?? [0, 0, 0];
     counts[gradeColumn[grade]] += 1;
     record.tally[type] = counts;
@@ -126,5 +172,8 @@ const Keeper = (() => {
     save();
   }
 
-  return { read, stored, sendTo, totals, begin, adopt, setPictures, asked, revealed, answered, ended, maxRecent, current: () => record };
+  return {
+    read, stored, sendTo, listen, settle, totals, begin, adopt, setPictures, asked, revealed, answered, ended, maxRecent,
+    current: () => record,
+  };
 })();

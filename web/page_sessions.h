@@ -12,11 +12,28 @@
 #include <vector>
 
 #include "drill_session.h"
+#include "formula_text.h"
 #include "page_values.h"
 #include "quiz_session.h"
 #include "require.h"
 #include "reveal.h"
 #include "rich.h"
+
+// [{text, html}] of `lines`, each formula in them written as the page
+// writes formulas.
+inline emscripten::val formulaTextsOf(const std::vector<std::string>& lines) {
+  emscripten::val out = emscripten::val::array();
+  for (const std::string& line : lines) {
+    out.call<void>("push", richOf(formulaText(line)));
+  }
+  return out;
+}
+
+// linesOf `lines` with each formula written as the page writes formulas.
+inline emscripten::val formulaLinesOf(std::vector<SheetLine> lines) {
+  for (SheetLine& line : lines) line.content = formulaText(line.content.text);
+  return linesOf(lines);
+}
 
 // The seed of `text`. REQUIRES: a seed canonicalSeed takes.
 inline std::uint64_t seedOf(const std::string& text) {
@@ -46,7 +63,7 @@ class PageDrill {
     out.set("question", richOf(shown.question));
     out.set("answer", linesOf(shown.answer));
     out.set("equations", linesOf(shown.equations));
-    out.set("reasons", linesOf(shown.reasons));
+    out.set("reasons", formulaLinesOf(shown.reasons));
     out.set("picture", shown.picture);
     return out;
   }
@@ -55,12 +72,24 @@ class PageDrill {
   DrillSession session_;
 };
 
-// The quiz session of one seed and type, and the question it asked last.
-// REQUIRES: a seed canonicalSeed takes, and a type from 0 to questionTypes.
+// The question numbers of `text`, as readQuestionNumbers reads them; none
+// for an empty text.
+// REQUIRES: an empty text, or one readQuestionNumbers takes.
+inline QuestionNumbers picksOf(const std::string& text) {
+  QuestionNumbers picks;
+  require(text.empty() || readQuestionNumbers(text, picks),
+          "the page asks only for questions it has read");
+  return picks;
+}
+
+// The quiz session of one seed and type, of all its questions or those
+// `picks` numbers ("3,7,12"), and the question it asked last.
+// REQUIRES: a seed canonicalSeed takes, a type from 0 to questionTypes, and
+// picks as picksOf takes them.
 class PageQuiz {
  public:
-  PageQuiz(const std::string& seed, unsigned type)
-      : session_(seedOf(seed), type) {}
+  PageQuiz(const std::string& seed, unsigned type, const std::string& picks)
+      : session_(seedOf(seed), type, picksOf(picks)) {}
 
   // Passes over the next `count` questions, as a kept session resumes.
   void skip(std::uint32_t count) {
@@ -68,8 +97,8 @@ class PageQuiz {
   }
 
   // The next question: its line in both forms, the prompt, what the
-  // answer is written as with the keys that fit it, and the question's
-  // type.
+  // answer is written as with the keys that fit it, the question's type
+  // and its number in the seed's order.
   emscripten::val next() {
     asked_ = session_.next();
     hintsUsed_ = 0;
@@ -82,6 +111,7 @@ class PageQuiz {
     out.set("typingKeys", asked_.form->typingKeys);
     out.set("equationKeys", asked_.form->equationKeys);
     out.set("type", asked_.type);
+    out.set("number", static_cast<double>(session_.number()));
     return out;
   }
 
@@ -107,21 +137,21 @@ class PageQuiz {
     out.set("afterHint", right && hintsUsed_ > 0);
     out.set("atoms", atomTableHtml(verdict));
     out.set("picture", asked_.picture ? asked_.picture() : std::string());
-    out.set("reasons",
-            right ? emscripten::val::array() : textsOf(asked_.reasons));
+    out.set("reasons", formulaTextsOf(right ? std::vector<std::string>()
+                                            : asked_.reasons));
     return out;
   }
 
-  // The next hint to the question asked last, line by line, or that no
-  // hint is left, or that it has none.
+  // The next hint to the question asked last, line by line in both forms,
+  // or that no hint is left, or that it has none.
   emscripten::val hint() {
-    if (asked_.hints.empty()) return textsOf({std::string(noHintHere)});
+    if (asked_.hints.empty()) return formulaTextsOf({std::string(noHintHere)});
     const std::vector<std::string> lines =
         hintsUsed_ < asked_.hints.size()
             ? asked_.hints[hintsUsed_]
             : std::vector<std::string>{std::string(noHintLeft)};
     ++hintsUsed_;
-    return textsOf(lines);
+    return formulaTextsOf(lines);
   }
 
  private:

@@ -16,6 +16,7 @@ const Platform = (() => {
   let startedAt = 0;
   let finished = false;
   let warned = false;
+  let refused = false;
 
   // The run-time of `win` or of a window above it. A window of another
   // origin throws when asked; one above it may still be the platform's.
@@ -40,10 +41,19 @@ const Platform = (() => {
     }
   }
 
+  // The quiet line, shown at the first refusal and gone once a whole
+  // report is saved again.
   function warn() {
+    refused = true;
     if (warned) return;
     warned = true;
     document.getElementById('platform-status').textContent = Words.platformFailed;
+  }
+
+  function saved() {
+    if (refused || !warned) return;
+    warned = false;
+    document.getElementById('platform-status').textContent = '';
   }
 
   // A call that changes what the platform keeps: anything but "true" with
@@ -126,8 +136,10 @@ const Platform = (() => {
   function report(r) {
     if (!api || finished) return;
     const ended = over(r);
+    refused = false;
     for (const [element, value] of Object.entries(kept(r, ended))) write('LMSSetValue', element, value);
     write('LMSCommit', '');
+    saved();
     if (ended) finish();
   }
 

@@ -1,6 +1,6 @@
-// The quiz on the page: the newest verdict, the question and its answer box
-// together in one card; the score below, the earlier questions below that,
-// newest first; and at the end the summary.
+// The quiz on the page: the newest verdict with its reasons, the question
+// and its answer box together in one card; the score below, the earlier
+// questions below that, newest first; and at the end the summary.
 const QuizView = (() => {
   'use strict';
   const $ = (id) => document.getElementById(id);
@@ -9,18 +9,36 @@ const QuizView = (() => {
   let reasons = [];
   let picture = '';
 
-  // The hint or the reasons, below a heading, in the live region beneath
-  // the card's buttons.
-  function help(heading, lines) {
-    const box = $('quiz-help');
+  // `lines` of the core's, each {text, html}, below `heading` in `box`.
+  function fill(box, heading, lines) {
     box.replaceChildren();
-    for (const [k, text] of [heading, ...lines].entries()) {
+    for (const [k, line] of [{ html: heading }, ...lines].entries()) {
       const p = document.createElement('p');
       p.className = 'line';
       p.style.paddingLeft = k > 0 ? '1em' : '0';
-      p.textContent = text;
+      p.innerHTML = line.html;
       box.appendChild(p);
     }
+    box.hidden = false;
+  }
+
+  // The answer box in view again, and the focus in it, so that a phone's
+  // keyboard stays open whatever was pressed.
+  // Above a phone's keyboard, where the window shows one.
+  function backToAnswer() {
+    const box = $('answer');
+    if (document.activeElement !== box) box.focus({ preventScroll: true });
+    const place = box.getBoundingClientRect();
+    const top = visualViewport?.offsetTop ?? 0;
+    const bottom = top + (visualViewport?.height ?? innerHeight);
+    const margin = 8;
+    if (place.bottom > bottom) scrollBy(0, place.bottom - bottom + margin);
+    else if (place.top < top) scrollBy(0, place.top - top - margin);
+  }
+
+  function showHint(lines) {
+    fill($('quiz-help'), Words.hint, lines);
+    backToAnswer();
   }
 
   // The question goes into the live region after the verdict, so a screen
@@ -32,16 +50,25 @@ const QuizView = (() => {
     $('quiz-question').innerHTML = question.html;
     $('quiz-prompt').textContent = question.prompt;
     $('answer').value = '';
+    Typing.grow();
     $('quiz-hint-button').hidden = !question.hints;
+    $('quiz-help').hidden = true;
     Typing.fit(question);
   }
 
   function hint() {
-    if (asked?.hints) help(Words.hint, Session.state.asking.hint());
+    if (asked?.hints) showHint(Session.state.asking.hint());
   }
 
+  // Shows the reasons of the newest verdict under it, or folds them again.
   function why() {
-    if (reasons.length) help(Words.why, reasons);
+    if (!reasons.length || $('quiz-card').hidden) return;
+    const box = $('quiz-reasons');
+    const shown = !box.hidden;
+    if (shown) box.hidden = true;
+    else fill(box, Words.why, reasons);
+    $('quiz-why').setAttribute('aria-expanded', String(!shown));
+    backToAnswer();
   }
 
   function paragraph(className, html) {
@@ -51,12 +78,27 @@ const QuizView = (() => {
     return p;
   }
 
+  // The answer as typed, broken only between its words and after a + or an
+  // arrow, never inside a formula.
+  function typedAnswer(prompt, typed) {
+    const answer = paragraph('a', '');
+    answer.append(prompt + ' ');
+    for (const [k, word] of typed.split(/\s+/).filter(Boolean).entries()) {
+      const span = document.createElement('span');
+      span.className = 'typed';
+      for (const [j, piece] of word.split(/(?<=\+|->|→)(?=.)/).entries()) {
+        if (j > 0) span.append(document.createElement('wbr'));
+        span.append(piece);
+      }
+      answer.append(k > 0 ? ' ' : '', span);
+    }
+    return answer;
+  }
+
   function remember(n, question, typed, result) {
     const item = document.createElement('li');
     item.value = n;
-    const answer = paragraph('a', '');
-    answer.textContent = Words.typedAs(question.prompt, typed);
-    item.append(paragraph('q', question.html), answer, paragraph('v ' + result.grade, result.html));
+    item.append(paragraph('q', question.html), typedAnswer(question.prompt, typed), paragraph('v ' + result.grade, result.html));
     const list = $('history');
     list.prepend(item);
     if (list.children.length > Keeper.maxRecent) list.lastElementChild.remove();
@@ -82,6 +124,10 @@ const QuizView = (() => {
     showPictures($('pictures').checked);
     $('verdict-line').className = result.grade;
     $('verdict-line').hidden = false;
+    reasons = result.reasons;
+    $('quiz-why').hidden = reasons.length === 0;
+    $('quiz-why').setAttribute('aria-expanded', 'false');
+    $('quiz-reasons').hidden = true;
     remember(n, question, typed, result);
     showScore();
   }
@@ -96,8 +142,17 @@ const QuizView = (() => {
   function end() {
     Keeper.ended();
     $('quiz-card').hidden = true;
+    $('quit').hidden = true;
     $('score').textContent = '';
     Summary.show();
+  }
+
+  // End the quiz asks first, naming how far the quiz got and an answer
+  // typed but not marked; kept on, the focus goes back where it was.
+  function askToEnd() {
+    const totals = Keeper.totals(Keeper.current());
+    const typed = $('answer').value.trim() !== '';
+    Controls.ask(Words.ending(totals.answered, Session.state.count, typed), Words.endIt, Words.keepGoing, end);
   }
 
   // Marks the answer, or ends the quiz for quit, as the console does; the
@@ -107,12 +162,9 @@ const QuizView = (() => {
     if (result.quit) return end();
     if (result.hint) {
       $('answer').value = '';
-      return help(Words.hint, result.hint);
+      return showHint(result.hint);
     }
-    Keeper.answered(asked.type, result.grade, typed, result.afterHint);
-    reasons = result.reasons;
-    $('quiz-why').hidden = reasons.length === 0;
-    $('quiz-help').replaceChildren();
+    Keeper.answered(asked.type, result.grade, typed, result.afterHint, asked.number);
     settle(number, asked, typed, result);
     if (Session.state.count && number >= Session.state.count) return end();
     ask(Session.state.asking.next(), number + 1);
@@ -132,8 +184,9 @@ const QuizView = (() => {
     $('verdict-line').hidden = true;
     $('score').textContent = '';
     $('quiz-card').hidden = false;
+    $('quit').hidden = false;
     $('quiz-why').hidden = true;
-    $('quiz-help').replaceChildren();
+    $('quiz-reasons').hidden = true;
     reasons = [];
     Summary.hide();
   }
@@ -164,5 +217,5 @@ const QuizView = (() => {
     ask(asking.next(), answered + 1);
   }
 
-  return { start, mark, end, resume, hint, why, showPictures };
+  return { start, mark, end, askToEnd, resume, hint, why, showPictures };
 })();

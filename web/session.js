@@ -1,9 +1,9 @@
-// The session the page is in: program, seed, type and count, read from and
-// kept in the address, and the core's session object that asks its
-// questions.
+// The session the page is in: program, seed, type and count, or the
+// questions of the seed it asks again by number, read from and kept in the
+// address, and the core's session object that asks its questions.
 const Session = (() => {
   'use strict';
-  const state = { core: null, program: 'drill', seed: '0', type: 0, count: 0, asking: null };
+  const state = { core: null, program: 'drill', seed: '0', type: 0, count: 0, picks: '', asking: null };
 
   function typeNames(program) {
     return program === 'quiz' ? state.core.questionTypeNames() : state.core.reactionTypeNames();
@@ -11,7 +11,7 @@ const Session = (() => {
 
   // The address of the session, or of `s`, as the worksheets write it.
   function address(s = state) {
-    return state.core.pageAddress('', s.program, s.seed, s.type, s.count);
+    return state.core.pageAddress('', s.program, s.seed, s.type, s.count, s.picks);
   }
 
   // The page as a worksheet names it: its own address where it is served;
@@ -30,15 +30,15 @@ const Session = (() => {
   // released.
   function restart() {
     if (state.asking) state.asking.delete();
-    const Kind = state.program === 'quiz' ? state.core.QuizSession : state.core.DrillSession;
-    state.asking = new Kind(state.seed, state.type);
+    state.asking = state.program === 'quiz' ? new state.core.QuizSession(state.seed, state.type, state.picks)
+      : new state.core.DrillSession(state.seed, state.type);
     history.replaceState(null, '', address());
     return state.asking;
   }
 
   // Whether `s` names the session the page is in.
   function isCurrent(s) {
-    return ['program', 'seed', 'type', 'count'].every((k) => s[k] === state[k]);
+    return ['program', 'seed', 'type', 'count', 'picks'].every((k) => s[k] === state[k]);
   }
 
   function readType(program, type, problems) {
@@ -55,9 +55,22 @@ const Session = (() => {
     return valid ? Number(count) : 0;
   }
 
+  // The questions a quiz asks again, as the core keeps them ('' for all),
+  // and their number.
+  function readPicks(program, picks, problems) {
+    const read = picks === null || program !== 'quiz' ? '' : state.core.canonicalPicks(picks);
+    if (picks !== null && program === 'quiz' && !read) {
+      problems.questions = Words.problems.questions(picks, state.texts.maxQuestionNumber);
+    }
+    return read;
+  }
+
+  const picked = (picks) => (picks ? picks.split(',').length : 0);
+
   // The session the address names (or `text`, in the same form), and what
   // was wrong with it, by what it was about: each bad value replaced by the
-  // default (the drill, a fresh seed, random questions, no count).
+  // default (the drill, a fresh seed, random questions, no count, every
+  // question).
   function readAddress(text = location.hash.slice(1)) {
     const params = new URLSearchParams(text);
     const problems = {};
@@ -68,25 +81,38 @@ const Session = (() => {
     const given = seed === null ? '' : state.core.canonicalSeed(seed);
     if (seed !== null && !given) problems.seed = Words.problems.seed(seed, state.texts.maxSeed);
     const type = readType(program, params.get('type'), problems);
-    const count = readCount(params.get('count'), problems);
-    return { target: { program, seed: given || state.core.freshSeed(), type, count }, problems, seeded: !!given };
+    const picks = readPicks(program, params.get('questions'), problems);
+    const count = picks ? picked(picks) : readCount(params.get('count'), problems);
+    return { target: { program, seed: given || state.core.freshSeed(), type, count, picks }, problems, seeded: !!given };
   }
 
-  // Takes program, seed, type and count from `s`, a kept session included,
-  // if it is one the core can ask; returns whether it was.
+  // Whether `s`, a kept session included, is one the core can ask: each
+  // value in its range, as the address is read.
+  function takes(s) {
+    const picks = s.picks ?? '';
+    return state.core.canonicalSeed(s.seed) === s.seed && s.type < typeNames(s.program).length &&
+      s.count <= state.texts.maxCount && (picks === '' || (s.program === 'quiz' &&
+        state.core.canonicalPicks(picks) === picks && s.count === picked(picks)));
+  }
+
+  // Takes program, seed, type, count and picks from `s` if takes(s);
+  // returns whether it did.
   function take(s) {
-    if (state.core.canonicalSeed(s.seed) !== s.seed || s.type >= typeNames(s.program).length) return false;
-    Object.assign(state, { program: s.program, seed: s.seed, type: s.type, count: s.count });
+    if (!takes(s)) return false;
+    Object.assign(state, { program: s.program, seed: s.seed, type: s.type, count: s.count, picks: s.picks ?? '' });
     return true;
   }
 
-  // The HTML worksheet of the session with `count` questions, or an empty
-  // text for a count the core does not take.
-  function worksheet(count, formulas, pictures, parts) {
+  // The HTML worksheet of the session with `count` questions, or those
+  // `picks` numbers ('' for the session's own), or an empty text for a
+  // count the core does not take. Opened from disk, the sheet cannot link
+  // to the page, since the browser opens no file from the sheet.
+  function worksheet(count, formulas, pictures, parts, picks = state.picks) {
+    const linked = location.protocol !== 'file:';
     return state.program === 'drill'
-      ? state.core.drillWorksheet(state.seed, state.type, count, formulas, pictures, parts, page())
-      : state.core.quizWorksheet(state.seed, state.type, count, parts, page());
+      ? state.core.drillWorksheet(state.seed, state.type, count, formulas, pictures, parts, page(), linked)
+      : state.core.quizWorksheet(state.seed, state.type, count, parts, page(), picks, linked);
   }
 
-  return { state, typeNames, address, restart, isCurrent, readAddress, take, worksheet };
+  return { state, typeNames, address, restart, isCurrent, readAddress, takes, take, worksheet, picked };
 })();

@@ -13,8 +13,9 @@ std::string remakeCommand(const SheetRequest& r, std::string_view program,
                           std::string_view extra) {
   std::string command = std::string(program) + " --worksheet --seed " +
                         std::to_string(r.seed) + " --type " +
-                        std::to_string(r.choice) + " --count " +
-                        std::to_string(r.count);
+                        std::to_string(r.choice);
+  command += r.picks.empty() ? " --count " + std::to_string(r.count)
+                             : " --questions " + questionNumbersText(r.picks);
   if (!extra.empty()) command += " " + std::string(extra);
   if (r.parts != SheetParts::both) {
     command += " --only " + std::string(partsName(r.parts));
@@ -42,11 +43,13 @@ const SheetPartName* findParts(std::string_view name) {
 }
 
 std::string pageAddress(std::string_view page, std::string_view program,
-                        std::uint64_t seed, unsigned type,
-                        std::uint32_t count) {
+                        std::uint64_t seed, unsigned type, std::uint32_t count,
+                        const QuestionNumbers& picks) {
   std::string address = std::string(page) + "#program=" + std::string(program) +
                         "&seed=" + std::to_string(seed) +
                         "&type=" + std::to_string(type);
+  if (!picks.empty())
+    return address + "&questions=" + questionNumbersText(picks);
   if (count > 0) address += "&count=" + std::to_string(count);
   return address;
 }
@@ -57,7 +60,8 @@ Sheet sheetFor(const SheetRequest& request, std::string_view program,
   sheet.seed = request.seed;
   sheet.parts = request.parts;
   sheet.address = pageAddress(request.page, pageProgram, request.seed,
-                              request.choice, request.count);
+                              request.choice, request.count, request.picks);
+  sheet.linked = request.linked;
   sheet.remake = remakeCommand(request, program, extra);
   return sheet;
 }

@@ -11,6 +11,7 @@
 #include <string_view>
 #include <vector>
 
+#include "menu.h"
 #include "sheet.h"
 #include "text.h"
 
@@ -75,15 +76,19 @@ inline const SheetFormat& defaultFormat() { return sheetFormats[0]; }
 // its own address: the file the web build writes, beside the sheet.
 inline constexpr std::string_view defaultPage = "reaction-drill.html";
 
-// What a worksheet is made of: the session's seed, type and count, and
-// how it is written.
+// What a worksheet is made of: the session's seed, type and count, or the
+// questions of the seed picked by number, and how it is written.
 struct SheetRequest {
   std::uint64_t seed = 0;
   unsigned choice = 0;  // the question type, 0 for random
-  std::uint32_t count = defaultSheetQuestions;
+  std::uint32_t count = defaultSheetQuestions;  // with picks, how many
+  QuestionNumbers picks;                        // empty: the first `count`
   SheetParts parts = SheetParts::both;
   const SheetFormat* format = &defaultFormat();
   std::string_view page = defaultPage;  // the browser page, without '#'
+  // Whether the sheet links to the page: not where the sheet is opened
+  // from no place the page's address can be reached from.
+  bool linked = true;
 };
 
 // The format called `name`, or null.
@@ -102,14 +107,17 @@ std::string sentenceOf(const Row (&rows)[count]) {
 }
 
 // The browser page at the session of `program` ("drill" or "quiz"), seed,
-// type and count (none for 0), as the page reads its address:
-// "reaction-drill.html#program=quiz&seed=42&type=2&count=10".
+// type and count (none for 0) or picks, as the page reads its address:
+// "reaction-drill.html#program=quiz&seed=42&type=2&count=10", or
+// "...&type=2&questions=3,7,12".
 std::string pageAddress(std::string_view page, std::string_view program,
-                        std::uint64_t seed, unsigned type, std::uint32_t count);
+                        std::uint64_t seed, unsigned type, std::uint32_t count,
+                        const QuestionNumbers& picks = {});
 
 // The head of the worksheet that `request` asks `program` for: its seed,
 // type, parts, the page's address and the command line that makes it
-// again, such as "reaction-drill --worksheet --seed 42 --type 0 --count 3";
+// again, such as "reaction-drill --worksheet --seed 42 --type 0 --count 3"
+// (with picks, "--questions 3,7,12" in place of the count);
 // `extra` options follow the count, then the parts and a format other than
 // the default.
 Sheet sheetFor(const SheetRequest& request, std::string_view program,

@@ -1,3 +1,5 @@
+#include <algorithm>
+
 #include "formats.h"
 
 namespace {
@@ -22,19 +24,40 @@ constexpr std::string_view htmlStyle =
     ".indent { padding-left: 2em; }\n"
     "code { font-size: 0.9em; }\n"
     "button { font: inherit; padding: .3em 1.2em; }\n"
+    "code span { white-space: nowrap; }\n"
+    "@media screen { button, a { display: inline-flex; align-items: center; "
+    "min-width: 44px; min-height: 44px; overflow-wrap: anywhere; } }\n"
     "@media print { .print { display: none; } }\n"
     "@page { margin: 2cm; }\n";
 
+// The command line, each option with its value kept on one line.
+std::string htmlCommand(std::string_view command) {
+  std::string html;
+  for (std::size_t at = 0; at < command.size();) {
+    const std::size_t next = std::min(command.find(" --", at), command.size());
+    if (at > 0) html += ' ';
+    html += "<span>" + escapeHtml(command.substr(at, next - at)) + "</span>";
+    at = next + 1;
+  }
+  return html;
+}
+
+// The page's address, as a link where the sheet can reach it.
+std::string htmlAddress(const Sheet& sheet) {
+  std::string address = escapeHtml(sheet.address);
+  if (!sheet.linked) return address;
+  return "<a href=\"" + address + "\">" + address + "</a>";
+}
+
 std::string htmlHead(const Sheet& sheet) {
   const std::string title = escapeHtml(sheet.title);
-  const std::string address = escapeHtml(sheet.address);
   return "<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta "
          "charset=\"utf-8\">\n<title>" +
          title + "</title>\n<style>\n" + std::string(htmlStyle) +
          "</style>\n</head>\n<body>\n<h1>" + title + "</h1>\n<p>" +
-         escapeHtml(sheetHead(sheet)) + "<br>\nOn the page: <a href=\"" +
-         address + "\">" + address + "</a><br>\nTo make it again: <code>" +
-         escapeHtml(sheet.remake) +
+         escapeHtml(sheetHead(sheet)) +
+         "<br>\nOn the page: " + htmlAddress(sheet) +
+         "<br>\nTo make it again: <code>" + htmlCommand(sheet.remake) +
          "</code></p>\n<p class=\"print\"><button type=\"button\" "
          "onclick=\"print()\">Print</button></p>\n";
 }

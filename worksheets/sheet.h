@@ -59,6 +59,7 @@ struct Sheet {
   std::string typeName;  // "random", as the menu names the type
   std::uint64_t seed = 0;
   std::string address;  // the browser page that asks the same questions
+  bool linked = true;   // whether an HTML sheet links to it
   std::string remake;   // the command line that makes the sheet again
   // What to do with a question that has no prompt of its own, where it is
   // asked alone: "Determine the products, given the reactants."

@@ -9,8 +9,12 @@ import { DRILL, QUIZ, open, close, ascii, text } from './browser.mjs';
 
 const MAX_SEED = '18446744073709551615';
 // The console's dialogue from its first question on: the page words its
-// hints for a browser.
-const afterHint = (out) => out.toString().replace(/^[^\n]*\n\n/, '');
+// hints for a browser, and writes a charge set apart ("CO3 2-:") as a
+// superscript.
+const afterHint = (out) => out.toString().replace(/^[^\n]*\n\n/, '').replace(/(\d) (\d?[+-])(?=[:,.;])/g, '$1$2');
+// The console's sheet as the page opened from disk makes it: no link to a
+// page the sheet cannot open.
+const unlinked = (sheet) => Buffer.from(sheet.toString().replace(/<a href="([^"]*)">\1<\/a>/, '$1'));
 
 // The revealed answer as the console writes it: indented lines, two blank lines.
 async function answerText(page) {
@@ -48,7 +52,7 @@ for (const [seed, type] of [['0', '0'], ['42', '6'], [MAX_SEED, '0']]) {
       // A worksheet in between must not change the session's next questions.
       if (k === 9) {
         const want = execFileSync(DRILL, ['-w', '-s', seed, '-t', type, '-n', '10', '-f', '--format', 'html']);
-        assert.ok((await printedSheet(session)).equals(want), 'worksheet differs');
+        assert.ok((await printedSheet(session)).equals(unlinked(want)), 'worksheet differs');
         await page.evaluate(() => document.activeElement.blur());
       }
       await page.keyboard.press(k % 2 ? 'Enter' : ' ');
@@ -81,24 +85,38 @@ test('quiz: the console\'s verdicts and score, for right, close and wrong answer
     if (answer === ' \tQuIt ') continue;
     shown += `${ascii(await page.textContent('#verdict'))}\n`;
     if (await page.isVisible('#quiz-why')) {
-      await page.click('#quiz-why');
-      const [heading, ...reasons] = await page.$$eval('#quiz-help .line', (ps) => ps.map((p) => p.textContent));
-      shown += [heading, ...reasons.map((r) => '  ' + r)].join('\n') + '\n';
+      // Why? clicked, or W with the focus on a button: the focus stays in the answer box.
+      await (answers.indexOf(answer) % 2 ? page.click('#quiz-why') : page.focus('#mark').then(() => page.keyboard.press('w')));
+      assert.equal(await page.evaluate(() => document.activeElement.id), 'answer');
+      const [heading, ...reasons] = await page.$$eval('#quiz-reasons .line', (ps) => ps.map((p) => p.textContent));
+      shown += ascii([heading, ...reasons.map((r) => '  ' + r)].join('\n')) + '\n';
     }
     shown += '\n';
   }
   const console = afterHint(execFileSync(QUIZ, ['--seed', seed, '--type', '0'], { input: [...answers, ' \tQuIt ', ''].join('\n') }));
-  const [, right] = console.match(/Score: ([1-9]\d?) of 20 correct\n$/);
-  assert.equal(shown, console.replace(/Score: .*\n$/, ''));
+  const [, right, totals, missed] = console.match(/Score: ([1-9]\d?) of 20 correct\n([^]*)Practise these again: .* --questions (.*)\n$/);
+  assert.equal(shown, console.replace(/Score: [^]*$/, ''));
   const closes = shown.split(': Close; ').length - 1;
   assert.match(await page.textContent('#summary-line'), new RegExp(`^Score: ${right} of 20 answers right, ${closes} close, ${20 - right - closes} wrong`));
+  // The chart's text alternative is the console's totals; Practise these again asks what it names.
+  const chart = `Bar chart of the answers. ${totals.trim().split(/\n\s*/).join('. ')}.`;
+  assert.equal(await page.getByRole('img', { name: chart, exact: true }).count(), 1);
+  await page.click('#practise');
+  const again = [];
+  for (const answer of missed.split(',').map(() => 'x')) {
+    again.push(await page.textContent('#quiz-question'));
+    await page.fill('#answer', answer).then(() => page.press('#answer', 'Enter'));
+  }
+  const practice = execFileSync(QUIZ, ['-s', seed, '-t', '0', '--questions', missed], { input: 'x\n'.repeat(20) }).toString();
+  assert.deepEqual(again, practice.match(/^(Ion|Compound|Reactants): .*$/gm));
+  assert.match(await page.textContent('#summary-line'), new RegExp(`^Score: 0 of ${again.length} answers`));
 
   await page.click('#settings summary');
   await page.selectOption('#quiz-type', '2');
   await page.fill('#count', '4');
   await page.selectOption('#sheet-parts', 'key');
   const want = execFileSync(QUIZ, ['-w', '-s', seed, '-t', '2', '-n', '4', '--only', 'key', '--format', 'html']);
-  assert.ok((await printedSheet(session)).equals(want), 'worksheet differs');
+  assert.ok((await printedSheet(session)).equals(unlinked(want)), 'worksheet differs');
   await close(session);
 });
 
@@ -107,11 +125,12 @@ test('hints at an equation, then none left; a right answer after them counts', a
   const right = probe.match(/answer is (.*)$/m)[1];
   const session = await open('#program=quiz&seed=8&type=4');
   const { page } = session;
-  const helpText = async () => (await page.$$eval('#quiz-help .line', (ps) => ps.map((p) => p.textContent))).join('\n');
+  const helpText = async () => ascii((await page.$$eval('#quiz-help .line', (ps) => ps.map((p) => p.textContent))).join('\n'));
   const console = execFileSync(QUIZ, ['-s', '8', '-t', '4', '-n', '1'], { input: 'hint\nhint\nhint\n' + right + '\n' }).toString();
   const hints = [...console.matchAll(/Hint:\n((?: {2}.*\n)+)/g)].map(([, lines]) => 'Hint:\n' + lines.replace(/^ {2}/gm, '').trimEnd());
   await page.click('#quiz-hint-button');
   assert.equal(await helpText(), hints[0]);
+  assert.equal(await page.evaluate(() => document.activeElement.id), 'answer');
   await page.fill('#answer', ' HINT ');
   await page.press('#answer', 'Enter');
   assert.equal(await helpText(), hints[1]);

@@ -12,6 +12,8 @@ import { createRequire } from 'node:module';
 import { PAGE, PAGE_URL, DRILL, open, close } from './browser.mjs';
 
 const AXE = createRequire(import.meta.url).resolve('axe-core/axe.min.js');
+// End the quiz, and yes when it asks: the summary once it is shown.
+const endQuiz = (page) => page.click('#quit').then(() => page.click('#confirm-yes')).then(() => page.waitForSelector('#summary'));
 
 test('works by keyboard alone, with visible focus', async () => {
   const session = await open('#seed=5');
@@ -36,8 +38,15 @@ test('works by keyboard alone, with visible focus', async () => {
   const verdict = await page.textContent('#verdict');
   assert.match(verdict, /^(Correct\.|Close; |Incorrect; )/);
   assert.equal(await page.evaluate(() => document.activeElement.id), 'answer');
-  await page.keyboard.type('quit');
-  await page.keyboard.press('Enter');
+  const keys = await page.$$eval('[accesskey]', (es) => es.map((e) => e.accessKey).filter(Boolean));
+  assert.deepEqual(keys, [...new Set(keys)]);
+  // End the quiz asks first, and an answer typed is not lost by Escape.
+  await page.keyboard.type('NaCl');
+  await page.click('#quit');
+  assert.equal(await page.textContent('#confirm-text'), 'End the quiz now? 1 answered. The answer in the box will not be marked.');
+  await page.keyboard.press('Escape');
+  assert.deepEqual(await page.evaluate(() => [document.activeElement.id, document.activeElement.value]), ['answer', 'NaCl']);
+  await endQuiz(page);
   assert.match(await page.textContent('#summary-line'), new RegExp(`^Score: ${verdict === 'Correct.' ? 1 : 0} of 1 answer right`));
   await close(session);
 });
@@ -62,14 +71,15 @@ for (const [scheme, width, height] of [['light', 1280, 800], ['dark', 390, 844]]
     for (const answer of ['Be2+', 'x']) await page.fill('#answer', answer).then(() => page.press('#answer', 'Enter'));
     assert.deepEqual(await violations(), []);
     await page.screenshot({ path: path.join(path.dirname(PAGE), `quiz-${width}x${height}.png`), fullPage: true });
-    await page.click('#quit');
+    await endQuiz(page);
     assert.deepEqual(await violations(), []);
     await close(session);
   });
 }
 
-// Whether the boxes of `selectors` lie inside the window, and whether every
-// formula and arrow on the page keeps to one line.
+// Whether the boxes of `selectors` lie inside the window, whether every
+// formula and arrow on the page keeps to one line, and which controls shown
+// are smaller than 44 by 44 CSS pixels (a box or radio with its label).
 async function layout(page, selectors) {
   return page.evaluate((ids) => ({
     inView: ids.filter((id) => {
@@ -77,6 +87,9 @@ async function layout(page, selectors) {
       return box.top < 0 || box.bottom > innerHeight || box.height === 0;
     }),
     split: [...document.querySelectorAll('.f, .arrow')].filter((f) => f.getClientRects().length > 1).map((f) => f.textContent),
+    small: [...document.querySelectorAll('button, a[href], input, select, textarea, summary')].filter((c) => c.checkVisibility())
+      .map((c) => [c, (c.closest('label') ?? c).getBoundingClientRect()]).filter(([, b]) => b.width < 43.5 || b.height < 43.5)
+      .map(([c]) => c.id || c.textContent),
   }), selectors);
 }
 
@@ -84,18 +97,21 @@ for (const [width, height, touch] of [[360, 740, true], [1366, 768, false]]) {
   test(`at ${width}x${height}: question, answer box and verdict in view after 20 answers`, async () => {
     const session = await open('#program=quiz&seed=11&type=4', { viewport: { width, height }, hasTouch: touch, isMobile: touch });
     const { page } = session;
-    assert.deepEqual(await layout(page, ['#quiz-question']), { inView: [], split: [] });  // the first screen
+    assert.deepEqual(await layout(page, ['#quiz-question']), { inView: [], split: [], small: [] });  // the first screen
     assert.match(await page.textContent('#quiz-hint'), touch ? /tap Mark/ : /press Enter/);
     for (let k = 0; k < 20; ++k) {
       await page.fill('#answer', k % 2 ? 'x' : '2H2 + O2 -> 2H2O');
       await (touch ? page.tap('#mark') : page.click('#mark'));
       assert.equal(await page.evaluate(() => document.activeElement.id), 'answer');
     }
-    assert.deepEqual(await layout(page, ['#quiz-question', '#answer', '#verdict']), { inView: [], split: [] });
+    assert.deepEqual(await layout(page, ['#quiz-question', '#answer', '#verdict']), { inView: [], split: [], small: [] });
+    await page.click('#settings summary').then(() => page.click('#quiz-why'));
+    assert.deepEqual((await layout(page, ['#quiz-reasons', '#answer'])).inView, []);
+    await endQuiz(page);
+    assert.deepEqual(await layout(page, ['#summary-chart']), { inView: [], split: [], small: [] });
     await page.goto(PAGE_URL + '#program=drill&seed=11&type=6');
-    await page.click('#confirm-yes');  // the quiz's answers given up
     for (let k = 0; k < 40; ++k) await page.click('#reveal');
-    assert.deepEqual(await layout(page, ['#drill-question', '#reveal']), { inView: [], split: [] });
+    assert.deepEqual(await layout(page, ['#drill-question', '#reveal']), { inView: [], split: [], small: [] });
     await close(session);
   });
 }
@@ -123,6 +139,10 @@ test('formulas are named for screen readers; the keys type at the caret', async 
   for (const name of ['arrow', 'aqueous']) await page.getByRole('button', { name, exact: true }).click();
   assert.deepEqual(await page.evaluate(() => [document.activeElement.id, document.activeElement.value, document.activeElement.selectionStart]),
     ['answer', 'Zn + 2HCl→(aq) ZnCl2', 14]);
+  // An equation longer than the box: the caret at its end stays in sight.
+  await page.fill('#answer', 'Zn(s) + 2HCl(aq) -> ZnCl2(aq) + H2(g) '.repeat(8));
+  await page.getByRole('button', { name: 'aqueous', exact: true }).click();
+  assert.ok(await page.$eval('#answer', (box) => box.scrollHeight > box.clientHeight && box.scrollTop + box.clientHeight >= box.scrollHeight - 1));
   await close(session);
 });
 
@@ -141,6 +161,12 @@ test('a reload goes on with the session and its score; a new one asks first', as
   await page.click('#new-seed');
   await page.click('#confirm-no');
   assert.equal(await page.textContent('#score'), before[0]);
+  // A kept session that cannot be read, or holds a seed out of range, is named.
+  for (const kept of ['{', (await page.evaluate(() => localStorage.getItem('reaction-drill.session'))).replace('"seed":"8"', '"seed":"18446744073709551616"')]) {
+    await page.evaluate((text) => localStorage.setItem('reaction-drill.session', text), kept);
+    await page.goto(PAGE_URL).then(() => page.waitForSelector('#session:not([hidden])'));
+    assert.equal(await page.textContent('#notice'), 'Your last session could not be read; a new one has started.');
+  }
   await close(session);
 });
 

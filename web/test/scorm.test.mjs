@@ -53,7 +53,7 @@ async function attempt(data = {}, refusing = false) {
     for (const call of ['LMSInitialize', 'LMSCommit', 'LMSFinish']) window.API.on(call, () => window.calls.push(call));
     window.API.on('LMSSetValue.cmi.*', (element, value) => { window.sent[element] = value; });
     window.API.loadFromJSON(start);
-    if (refusing) window.API.LMSInitialize('') && window.API.LMSFinish('');
+    if (refusing) for (const call of ['LMSInitialize', 'LMSSetValue', 'LMSCommit', 'LMSFinish']) window.API[call] = () => 'false';
     document.body.append(Object.assign(document.createElement('iframe'), { src: 'reaction-drill.html' }));
   }, { start, refusing });
   const frame = await (await page.waitForSelector('iframe')).contentFrame();
