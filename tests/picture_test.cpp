@@ -128,13 +128,6 @@ void expectTruePicture(const Reaction& r) {
   }
 }
 
-std::vector<std::string> listedIn(std::string_view list) {
-  std::istringstream words{std::string(list)};
-  std::vector<std::string> all;
-  for (std::string w; words >> w;) all.push_back(w);
-  return all;
-}
-
 }  // namespace
 
 TEST(Picture, EveryQuestionDrawsItsCompleteIonicEquation) {
@@ -163,11 +156,13 @@ TEST(Picture, TheColourTableCoversEverySolid) {
     EXPECT_NE(solidColour(s) != nullptr, isListed(chemistry::noColourSaid, s))
         << s;
   }
-  std::vector<std::string> tabled = listedIn(chemistry::noColourSaid);
+  std::vector<std::string_view> tabled = wordsOf(chemistry::noColourSaid);
   for (const chemistry::SolidColour& row : chemistry::solidColours) {
-    for (const std::string& f : listedIn(row.formulas)) tabled.push_back(f);
+    for (const std::string_view f : wordsOf(row.formulas)) tabled.push_back(f);
   }
-  for (const std::string& f : tabled) EXPECT_EQ(solids.count(f), 1U) << f;
+  for (const std::string_view f : tabled) {
+    EXPECT_EQ(solids.count(std::string(f)), 1U) << f;
+  }
 }
 
 // The last reason of each, and the words of one picture.
