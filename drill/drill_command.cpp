@@ -27,11 +27,25 @@ std::vector<Row> options() {
          s.extras.reasons = true;
          return true;
        }},
+      {"pictures", 0, "",
+       "with --worksheet --format html: a particle picture in each answer",
+       [](DrillSettings& s, std::string_view /*value*/,
+          std::string& /*error*/) {
+         s.extras.pictures = true;
+         return true;
+       }},
   };
   for (Row& row : sessionOptions<DrillSettings>("questions")) {
     rows.push_back(std::move(row));
   }
   return rows;
+}
+
+// Pictures are drawn only in HTML; every other output is text.
+bool picturesFit(const DrillSettings& s) {
+  return !s.extras.pictures ||
+         (s.session.worksheet && s.session.format != nullptr &&
+          s.session.format->name == "html");
 }
 
 constexpr ProgramInfo program = {"reaction-drill",
@@ -48,6 +62,10 @@ int reactionDrill(const std::vector<std::string>& args,
   if (!parseOptions(program, options(), args, settings, console.out,
                     console.err, status)) {
     return status;
+  }
+  if (!picturesFit(settings)) {
+    return usageError(program, console.err,
+                      "--pictures needs --worksheet --format html");
   }
   return runSession(
       program, settings.session,

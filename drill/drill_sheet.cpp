@@ -17,6 +17,9 @@ constexpr unsigned formulaLines = 7;
 std::string optionsFor(Extras extras) {
   std::string options = extras.formulas ? "--formulas" : "";
   if (extras.reasons) options += options.empty() ? "--explain" : " --explain";
+  if (extras.pictures) {
+    options += options.empty() ? "--pictures" : " --pictures";
+  }
   return options;
 }
 
@@ -40,6 +43,7 @@ std::string drillWorksheet(const SheetRequest& request, Extras extras) {
     }
     sheet.entries.push_back(
         {std::move(shown.question), std::nullopt, std::move(key), lines});
+    sheet.entries.back().figure = std::move(shown.picture);
   }
   return request.format->write(sheet);
 }

@@ -12,7 +12,8 @@
 // request.choice (0 for random), exactly those a drill session seeded with
 // its seed asks, in order, or those of them its picks number; the key holds the
 // formula equations and the reasons that `extras` asks for (the reasons always,
-// in a format that explains), and the sheet leaves room for the equations.
+// in a format that explains), and the particle pictures where `extras` asks for
+// them and the format is HTML; and the sheet leaves room for the equations.
 // REQUIRES: request.choice <= reactionTypes; request.count <=
 // maxSheetQuestions, and with picks, is their number.
 std::string drillWorksheet(const SheetRequest& request, Extras extras);

@@ -5,6 +5,7 @@
 
 #include "equation_html.h"
 #include "equation_text.h"
+#include "sight.h"
 
 namespace {
 
@@ -75,7 +76,7 @@ std::string joined(std::string_view a, std::string_view b, std::string_view c) {
 
 Revealed reveal(const DrillQuestion& q, Extras extras) {
   RichTexts rich = richTexts(q);
-  Revealed shown{std::move(rich.question), {}, {}, {}};
+  Revealed shown{std::move(rich.question), {}, {}, {}, {}};
   forEachAnswerLine(rich.qtype, rich.products, rich.ionic,
                     [&](int indent, std::string_view prefix, const Rich& text,
                         std::string_view end) {
@@ -95,6 +96,7 @@ Revealed reveal(const DrillQuestion& q, Extras extras) {
       shown.reasons.push_back({richText(reason), indent});
     });
   }
+  if (extras.pictures) shown.picture = reactionPicture(q.reaction);
   return shown;
 }
 

@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "equation.h"
 #include "rich.h"
@@ -52,6 +53,9 @@ struct Finding {
   // species, `term` holds it as read.
   std::string typed;
   Tally count;  // an element (empty for the charge), left and right
+  // Where an equation does not balance: every element and the charge, as
+  // tallies() counts them in the equation as typed.
+  std::vector<Tally> atoms;
   std::int64_t factor = 1;
 };
 
@@ -73,5 +77,17 @@ std::string verdictText(const Verdict& v);
 // The line of verdictText as HTML: the right answer in its HTML form, and
 // every species it names written as the equations write formulas.
 std::string verdictHtml(const Verdict& v);
+
+// Where `v` is that an equation does not balance, the count of each element
+// and of the charge on each side, as lines without line breaks, the rows
+// that differ marked:
+//   Atoms    left  right
+//   Na          2      1   <- differs
+//   charge      0      0
+// and nothing for any other verdict.
+std::vector<std::string> atomTable(const Verdict& v);
+
+// The same table in HTML, or an empty text.
+std::string atomTableHtml(const Verdict& v);
 
 #endif  // REACTION_DRILL_EQUATIONS_VERDICT_H_

@@ -108,12 +108,16 @@ std::vector<Term> withTypedCoefficients(std::vector<Term> right,
   return right;
 }
 
+// The species typed are the right ones, letter case aside, so `written`
+// counts the atoms of the equation as typed, each formula spelt right.
 Problem balanceProblem(const Equation& written) {
-  for (const Tally& t : tallies(written)) {
+  std::vector<Tally> atoms = tallies(written);
+  for (const Tally& t : atoms) {
     if (t.left == t.right) continue;
     Finding f = found(t.element.empty() ? What::chargeUnbalanced
                                         : What::elementUnbalanced);
     f.count = t;
+    f.atoms = std::move(atoms);
     return f;
   }
   return std::nullopt;

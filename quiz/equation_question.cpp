@@ -5,6 +5,7 @@
 #include "equation_html.h"
 #include "equation_text.h"
 #include "menu.h"
+#include "sight.h"
 
 namespace {
 
@@ -50,5 +51,6 @@ QuizQuestion askEquation(const Reaction& reaction, AskedEquation equation,
   };
   q.form = &answerForm("equation");
   q.reasons = reasons(reaction);
+  q.picture = [reaction] { return reactionPicture(reaction); };
   return q;
 }

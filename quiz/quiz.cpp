@@ -98,6 +98,7 @@ int runQuiz(std::istream& in, std::ostream& out, std::uint64_t seed,
     ++answered;
     const Verdict verdict = markAnswer(q, answer);
     out << verdictText(verdict) << '\n';
+    for (const std::string& line : atomTable(verdict)) out << line << '\n';
     totals.add(q.type, session.number(), verdict.grade);
     if (verdict.grade == Grade::right) {
       ++correct;

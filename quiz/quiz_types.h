@@ -35,6 +35,9 @@ struct QuizQuestion {
   std::vector<std::string> reasons;  // why the answer is right, if said
   // The steps a student may ask for one at a time, each a few lines.
   std::vector<std::vector<std::string>> hints;
+  // The particle picture of the reaction an equation question asks about,
+  // drawn only when asked for; none for any other question.
+  std::function<std::string()> picture = nullptr;
 };
 
 // The verdict on `answer` to `q`.

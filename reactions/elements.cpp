@@ -40,6 +40,13 @@ const NonmetalElement* nonmetalElement(const Ion& anion) {
   return nullptr;
 }
 
+const NonmetalElement* nonmetalElementOf(std::string_view formula) {
+  for (const NonmetalElement& e : nonmetalElements) {
+    if (e.formula == formula) return &e;
+  }
+  return nullptr;
+}
+
 // "iron(II)" names an ion; the free element is plain "iron".
 bool isFreeMetal(const Ion& i) {
   return !i.isAnion() && !i.polyatomic && !namesItsCharge(i);

@@ -27,6 +27,9 @@ struct NonmetalElement {
 // The free element of `anion`, or null for an anion with none.
 const NonmetalElement* nonmetalElement(const Ion& anion);
 
+// The free element whose formula is `formula` ("Cl2"), or null.
+const NonmetalElement* nonmetalElementOf(std::string_view formula);
+
 // The anions of every nonmetal with a free element, the halogens first.
 std::vector<Ion> nonmetalAnions();
 

@@ -3,8 +3,8 @@
 // The ion model of the reaction drill, its one include: the ion record and
 // the catalogue of the ions the drill knows, the compounds they form,
 // random selection of ions by role, the activity series, the solubility
-// rules and their sentences, formula writing and the marking of typed
-// answers, one header per topic.
+// rules and their sentences, the colours of solids, formula writing and the
+// marking of typed answers, one header per topic.
 //
 // Header-only. Every definition is inline, so any number of translation units
 // of one program may include it and share one catalogue. Names and formulas
@@ -14,6 +14,7 @@
 
 #include "ion_activity.h"
 #include "ion_catalogue.h"
+#include "ion_colours.h"
 #include "ion_compounds.h"
 #include "ion_formulas.h"
 #include "ion_marking.h"

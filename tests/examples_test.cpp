@@ -130,9 +130,13 @@ TEST(Chemistry, ReasonsOfEachType) {
        "hydrogen to water. | Balance C, then H, then O: C2H6O + 3O2 -> 2CO2 + "
        "3H2O."},
   };
+  // What a class would see comes last, the same for every type
+  // (picture_test.cpp).
   for (const auto& e : examples) {
+    std::vector<std::string> all = reasons(e.reaction);
+    all.pop_back();
     std::string joined;
-    for (const std::string& r : reasons(e.reaction)) {
+    for (const std::string& r : all) {
       joined += (joined.empty() ? "" : " | ") + r;
     }
     EXPECT_EQ(joined, e.reasons);

@@ -35,6 +35,7 @@ for format in text markdown html; do
   matches "quiz-sheet.$format" "$quiz" -w -s 1 -t 0 -n 6 --format "$format"
 done
 matches drill-key.text "$drill" -w -s 0 -n 3 -f --only key
+matches drill-pictures.html "$drill" -w -s 0 -n 3 --pictures --format html
 matches quiz-questions.html "$quiz" -w -s 1 -n 6 --only questions --format html
 matches drill-bank.xml "$drill" -w -s 0 -n 3 -f -e --format moodle
 matches quiz-bank.xml "$quiz" -w -s 6 -t 0 -n 5 --format moodle
@@ -48,7 +49,7 @@ session=$(printf '\n\n\n' | "$drill" -s 9 -t 0 -n 3 | grep '^Question: ' | cut -
 sheet=$("$drill" -w -s 9 -t 0 -n 3 | sed -n 's/^[0-9]*\. //p' | head -n 3)
 [ "$session" = "$sheet" ] || fail "the worksheet of seed 9 differs from its session"
 
-answers_help_and_version "$drill" --formulas --explain --seed --type --count --worksheet --format --only
+answers_help_and_version "$drill" --formulas --explain --pictures --seed --type --count --worksheet --format --only
 answers_help_and_version "$quiz" --seed --type --count --worksheet --format --only --explain
 for program in "$drill" "$quiz"; do
   rejects_bad_arguments "$program" --seed=-1 --seed=+1 "--seed= 1" --seed=0x10 \
@@ -61,6 +62,9 @@ for program in "$drill" "$quiz"; do
   refused "$program" --only key -s 1
   refused "$program" -w --format moodle --only key
 done
+# Pictures are drawn in HTML only.
+refused "$drill" --pictures
+refused "$drill" -w --pictures --format markdown
 # The first type past each menu.
 refused "$drill" --type $((DRILL_TYPES + 1))
 refused "$quiz" --type $((QUIZ_TYPES + 1))

@@ -203,4 +203,33 @@ TEST(TypedEquation, RightAnswersOfManyQuestions) {
   }
 }
 
+// Where a typed equation does not balance, the atoms on each side of it as
+// typed, letter case aside; no table for any other verdict.
+TEST(TypedEquation, AtomTableWhereItDoesNotBalance) {
+  const AskedEquation zinc = asNetIonic(
+      formulaEquations(Reaction{3, {{named("chloride"), named("zinc")}, {}}}));
+  const struct {
+    std::string typed;
+    std::vector<std::string> table;
+  } rows[] = {
+      {"H+ + Zn -> Zn2+ + H2",
+       {"Atoms    left  right", "H           1      2   <- differs",
+        "Zn          1      1", "charge     +1     +2   <- differs"}},
+      {"2h+ + zn -> Zn2+ + 2H2",
+       {"Atoms    left  right", "H           2      4   <- differs",
+        "Zn          1      1", "charge     +2     +2"}},
+      {"2H+ + Zn -> Zn^2+ + H2", {}},
+      {"2H+ + Zn -> Zn2+", {}},
+  };
+  for (const auto& row : rows) {
+    const Verdict v = markTypedEquation(zinc, row.typed);
+    EXPECT_EQ(atomTable(v), row.table) << row.typed;
+    EXPECT_EQ(atomTableHtml(v).empty(), row.table.empty()) << row.typed;
+  }
+  EXPECT_NE(atomTableHtml(markTypedEquation(zinc, "H+ + Zn -> Zn2+ + H2"))
+                .find("<tr class=\"differs\"><th scope=\"row\">H</th><td>1</td>"
+                      "<td>2</td>"),
+            std::string::npos);
+}
+
 }  // namespace

@@ -53,6 +53,7 @@
   }
 
   function resumeSession(kept) {
+    $('pictures').checked = kept.pictures === true;
     showProgram();
     view().resume(kept);
   }
@@ -73,7 +74,7 @@
   }
 
   function printWorksheet() {
-    const html = sheetCount() ? Session.worksheet(sheetCount(), $('formulas').checked, $('sheet-parts').value) : '';
+    const html = sheetCount() ? Session.worksheet(sheetCount(), $('formulas').checked, $('pictures').checked, $('sheet-parts').value) : '';
     Controls.notice({ sheet: html ? '' : Words.problems.sheet(state.texts.maxSheetQuestions) });
     if (html) openSheet(html);
   }
@@ -104,6 +105,13 @@
     $('drill-next').addEventListener('click', DrillView.advanceFromEnd);
     $('formulas').addEventListener('change', () => {
       DrillView.showFormulas($('formulas').checked);
+      Controls.showSettings();
+    });
+    $('pictures').addEventListener('change', () => {
+      const shown = $('pictures').checked;
+      Keeper.setPictures(shown);
+      DrillView.showPictures(shown);
+      QuizView.showPictures(shown);
       Controls.showSettings();
     });
   }
@@ -137,7 +145,7 @@
     }, {}));
     $('print-missed').addEventListener('click', () => {
       const picks = Summary.missed();
-      openSheet(Session.worksheet(Session.picked(picks), false, '', picks));
+      openSheet(Session.worksheet(Session.picked(picks), false, false, '', picks));
     });
     $('new-quiz').addEventListener('click', () => choose(() => { state.seed = state.core.freshSeed(); }, { seed: '' }));
   }

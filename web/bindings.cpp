@@ -103,12 +103,13 @@ bool requestOf(const std::string& seedText, unsigned choice, unsigned types,
   return true;
 }
 
-// The HTML worksheets, as `--worksheet --format html` writes them, with
-// `parts` "" for both or as --only names them, naming the page at `page`
-// and linking to it where `linked`; the quiz's of all questions or those
-// `picks` numbers. Empty for a bad seed, type, count, parts, page or picks.
+// The HTML worksheets, as `--worksheet --format html` writes them (the
+// drill's with --formulas and --pictures as asked), with `parts` "" for
+// both or as --only names them, naming the page at `page` and linking to it
+// where `linked`; the quiz's of all questions or those `picks` numbers.
+// Empty for a bad seed, type, count, parts, page or picks.
 std::string drillSheet(const std::string& seed, unsigned choice,
-                       std::uint32_t count, bool formulas,
+                       std::uint32_t count, bool formulas, bool pictures,
                        const std::string& parts, const std::string& page,
                        bool linked) {
   SheetRequest request;
@@ -117,7 +118,7 @@ std::string drillSheet(const std::string& seed, unsigned choice,
     return {};
   }
   request.linked = linked;
-  return drillWorksheet(request, {formulas, false});
+  return drillWorksheet(request, {formulas, false, pictures});
 }
 
 std::string quizSheet(const std::string& seed, unsigned choice,

@@ -24,6 +24,7 @@ const Controls = (() => {
     const { state } = Session;
     const shown = [Words.programs[state.program], Session.typeNames(state.program)[state.type]];
     if (state.program === 'drill') shown.push(Words.formulasShown($('formulas').checked));
+    if ($('pictures').checked) shown.push(Words.particlesShown);
     $('settings-now').textContent = shown.join(', ');
     for (const p of document.querySelectorAll('#settings [data-program]')) p.hidden = p.dataset.program !== state.program;
   }

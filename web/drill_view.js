@@ -37,6 +37,7 @@ const DrillView = (() => {
     $('drill-number').textContent = Words.question(n, Session.state.count);
     $('drill-question').innerHTML = question.question.html;
     $('drill-answer').replaceChildren();
+    $('drill-picture').replaceChildren();
     $('drill-help').replaceChildren();
     $('drill-why').hidden = true;
     $('drill-why').setAttribute('aria-expanded', 'false');
@@ -56,6 +57,7 @@ const DrillView = (() => {
     box.appendChild(equations);
     if (atEnd()) renderLines(box, [{ indent: 0, html: Words.lastOfDrill(number) }]);
     revealed = true;
+    showPictures($('pictures').checked);
     label();
     $('drill-why').hidden = pending.reasons.length === 0;
     Keeper.revealed();
@@ -106,10 +108,16 @@ const DrillView = (() => {
     if (wasRevealed) reveal();
   }
 
+  // The particle picture of the revealed answer, from the core's SVG, or
+  // none.
+  function showPictures(shown) {
+    $('drill-picture').innerHTML = shown && revealed ? pending.picture : '';
+  }
+
   function showFormulas(shown) {
     const equations = $('drill-equations');
     if (equations) equations.hidden = !shown;
   }
 
-  return { start, advance, advanceFromEnd, resume, showFormulas, why };
+  return { start, advance, advanceFromEnd, resume, showFormulas, showPictures, why };
 })();

@@ -22,6 +22,7 @@ const Keeper = (() => {
   let listeners = { saved: () => {}, rival: () => {} };
   let rival = null;
   let kept = true;
+  let pictures = false;
 
   const isCount = (n, max) => Number.isInteger(n) && n >= 0 && n <= max;
 
@@ -42,6 +43,7 @@ const Keeper = (() => {
       Array.isArray(r.recent) && r.recent.length <= maxRecent &&
       r.recent.every((a) => typeof a === 'string' && a.length <= maxAnswer) &&
       (r.afterHint === undefined || isCount(r.afterHint, maxNumber)) &&
+      (r.pictures === undefined || typeof r.pictures === 'boolean') &&
       (r.picks === undefined || (typeof r.picks === 'string' && /^[\d,]{0,7000}$/.test(r.picks))) &&
       (r.missed === undefined || isRising(r.missed)) &&
       r.recent.length <= totals(r).answered && totals(r).answered <= maxNumber;
@@ -123,12 +125,22 @@ const Keeper = (() => {
   }
 
   function begin({ program, seed, type, count, picks }) {
-    record = { v: 1, program, seed, type, count, picks, number: 0, revealed: false, ended: false, tally: {}, recent: [], missed: [] };
+    record = { v: 1, program, seed, type, count, picks, number: 0, revealed: false, ended: false, tally: {}, recent: [], missed: [], pictures };
     save();
   }
 
   function adopt(r) {
     record = r;
+    pictures = r.pictures === true;
+  }
+
+  // Whether the particle pictures are shown, a setting kept with the
+  // session.
+  function setPictures(shown) {
+    pictures = shown;
+    if (!record) return;
+    record.pictures = shown;
+    save();
   }
 
   function asked(number) {
@@ -161,7 +173,7 @@ const Keeper = (() => {
   }
 
   return {
-    read, stored, sendTo, listen, settle, totals, begin, adopt, asked, revealed, answered, ended, maxRecent,
+    read, stored, sendTo, listen, settle, totals, begin, adopt, setPictures, asked, revealed, answered, ended, maxRecent,
     current: () => record,
   };
 })();

@@ -55,15 +55,16 @@ class PageDrill {
   }
 
   // The next question: its reactants, the answer as the drill reveals it,
-  // and the formula equations and the reasons apart, so the page can show
-  // or hide them.
+  // and the formula equations, the reasons and the particle picture apart,
+  // so the page can show or hide them.
   emscripten::val next() {
-    const Revealed shown = reveal(session_.next(), {true, true});
+    const Revealed shown = reveal(session_.next(), {true, true, true});
     emscripten::val out = emscripten::val::object();
     out.set("question", richOf(shown.question));
     out.set("answer", linesOf(shown.answer));
     out.set("equations", linesOf(shown.equations));
     out.set("reasons", formulaLinesOf(shown.reasons));
+    out.set("picture", shown.picture);
     return out;
   }
 
@@ -116,7 +117,9 @@ class PageQuiz {
 
   // The verdict on `answer` to the question asked last, without its line
   // break, in both forms, and how it counts: "right", "close" or "wrong";
-  // or, for quit, that the quiz ends.
+  // the atoms on each side where an equation does not balance, and the
+  // particle picture of an equation question's reaction (both HTML, or
+  // empty); or, for quit, that the quiz ends.
   // A hint typed as the answer gives the next hint, as on the console.
   emscripten::val mark(const std::string& answer) {
     emscripten::val out = emscripten::val::object();
@@ -132,6 +135,8 @@ class PageQuiz {
     out.set("verdict", verdictText(verdict));
     out.set("html", verdictHtml(verdict));
     out.set("afterHint", right && hintsUsed_ > 0);
+    out.set("atoms", atomTableHtml(verdict));
+    out.set("picture", asked_.picture ? asked_.picture() : std::string());
     out.set("reasons", formulaTextsOf(right ? std::vector<std::string>()
                                             : asked_.reasons));
     return out;

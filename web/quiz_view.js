@@ -7,6 +7,7 @@ const QuizView = (() => {
   let asked = null;
   let number = 0;
   let reasons = [];
+  let picture = '';
 
   // `lines` of the core's, each {text, html}, below `heading` in `box`.
   function fill(box, heading, lines) {
@@ -109,9 +110,18 @@ const QuizView = (() => {
     $('score').textContent = totals.answered ? Words.score(totals) : '';
   }
 
+  // The particle picture of the newest verdict's reaction, from the core's
+  // SVG, or none.
+  function showPictures(shown) {
+    $('quiz-picture').innerHTML = shown ? picture : '';
+  }
+
   function settle(n, question, typed, result) {
     $('verdict-of').textContent = Words.answerTo(n);
     $('verdict').innerHTML = result.html;
+    $('verdict-atoms').innerHTML = result.atoms;
+    picture = result.picture;
+    showPictures($('pictures').checked);
     $('verdict-line').className = result.grade;
     $('verdict-line').hidden = false;
     reasons = result.reasons;
@@ -167,6 +177,9 @@ const QuizView = (() => {
     $('earlier').hidden = true;
     $('verdict-of').textContent = '';
     $('verdict').textContent = '';
+    $('verdict-atoms').replaceChildren();
+    picture = '';
+    showPictures(false);
     $('verdict-line').className = '';
     $('verdict-line').hidden = true;
     $('score').textContent = '';
@@ -204,5 +217,5 @@ const QuizView = (() => {
     ask(asking.next(), answered + 1);
   }
 
-  return { start, mark, end, askToEnd, resume, hint, why };
+  return { start, mark, end, askToEnd, resume, hint, why, showPictures };
 })();

@@ -107,10 +107,10 @@ const Session = (() => {
   // `picks` numbers ('' for the session's own), or an empty text for a
   // count the core does not take. Opened from disk, the sheet cannot link
   // to the page, since the browser opens no file from the sheet.
-  function worksheet(count, formulas, parts, picks = state.picks) {
+  function worksheet(count, formulas, pictures, parts, picks = state.picks) {
     const linked = location.protocol !== 'file:';
     return state.program === 'drill'
-      ? state.core.drillWorksheet(state.seed, state.type, count, formulas, parts, page(), linked)
+      ? state.core.drillWorksheet(state.seed, state.type, count, formulas, pictures, parts, page(), linked)
       : state.core.quizWorksheet(state.seed, state.type, count, parts, page(), picks, linked);
   }
 

@@ -26,6 +26,7 @@ const Words = (() => {
     keepGoing: 'Keep going',
     programs: { drill: 'Reaction drill', quiz: 'Formula quiz' },
     formulasShown: (shown) => (shown ? 'formula equations shown' : 'no formula equations'),
+    particlesShown: 'particles shown',
     question: (n, count) => 'Question ' + n + (count ? ' of ' + count : '') + ':',
     answerTo: (n) => 'Question ' + n + ':',
     lastOfDrill: (count) => 'That was the last of the ' + plural(count, 'question', 'questions') + '.',

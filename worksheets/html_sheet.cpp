@@ -68,6 +68,10 @@ std::string htmlAnswer(const SheetEntry& e) {
     out += line.indent > 0 ? "<p class=\"indent\">" : "<p>";
     out += line.content.html + "</p>\n";
   }
+  if (!e.figure.empty()) {
+    out += R"(<div class="figure" style="max-width: 36em">)" + e.figure +
+           "</div>\n";
+  }
   return out + "</li>\n";
 }
 

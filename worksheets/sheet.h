@@ -45,6 +45,9 @@ struct SheetEntry {
   // true, then false, and the statement that is true or false.
   std::vector<SheetResponse> responses = {};
   std::optional<Rich> statement = std::nullopt;  // "It dissolves in water."
+  // A picture under the answer in the key, as inline SVG: in HTML only,
+  // since every other format is text; empty for none.
+  std::string figure = {};
 };
 
 // The parts of a worksheet that are written: the questions, then the key

@@ -58,7 +58,11 @@ for (const [scheme, width, height] of [['light', 1280, 800], ['dark', 390, 844]]
     await page.addScriptTag({ path: AXE });
     const violations = async () => (await page.evaluate(() => axe.run(document, { resultTypes: ['violations'] })))
       .violations.map((v) => `${v.id}: ${v.nodes.map((n) => n.target.join(' ')).join(', ')}`);
+    await page.click('#settings summary');
+    await page.check('#pictures');  // the particles, with their text alternative
+    await page.click('#settings summary');
     await page.click('#reveal');
+    assert.match(await page.getAttribute('#drill-picture svg[role="img"]', 'aria-label'), /^(Before|Nothing reacts): /);
     assert.deepEqual(await violations(), []);
     assert.ok(await page.evaluate(() => document.documentElement.scrollWidth) <= width, 'sideways scroll');
     await page.screenshot({ path: path.join(path.dirname(PAGE), `drill-${width}x${height}.png`), fullPage: true });
@@ -166,8 +170,9 @@ test('a reload goes on with the session and its score; a new one asks first', as
   await close(session);
 });
 
-// The figures of the README's Performance table; each further question is
-// timed from the click to the page laid out again. Questions
+// The figures of the README's Performance table, with the particles
+// drawn; each further question is timed from the click to the page laid
+// out again. Questions
 // come 20 ms apart, as a student's come seconds apart: the browser compiles
 // and collects garbage between them. Only the median is held to the target,
 // since on a busy machine a single question may wait.
@@ -180,6 +185,8 @@ test('size and speed', async () => {
     const ms = (await session.page.evaluate(async (n) => {
       const times = [];
       const $ = (id) => document.getElementById(id);
+      $('pictures').checked = true;  // the particles drawn as well
+      $('pictures').dispatchEvent(new Event('change'));
       for (let k = 0; k < n; ++k) {
         await new Promise((resolve) => setTimeout(resolve, 20));
         const drill = !$('drill').hidden;
