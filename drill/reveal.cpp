@@ -36,11 +36,12 @@ void forEachEquation(const FormulaEquations& e, Line line) {
   }
 }
 
-// Hands `line` the heading "Why:" and each reason.
+// Hands `line` the heading "Why:" and each reason, `e` the formula
+// equations of `r`.
 template <typename Line>
-void forEachReason(const Reaction& r, Line line) {
+void forEachReason(const Reaction& r, const FormulaEquations& e, Line line) {
   line(0, "Why:");
-  for (const std::string& reason : reasons(r)) line(2, reason);
+  for (const std::string& reason : reasons(r, e)) line(2, reason);
 }
 
 // The four texts in both forms: in HTML the words escaped, with real
@@ -84,19 +85,21 @@ Revealed reveal(const DrillQuestion& q, Extras extras) {
                                                joined(prefix, text.html, end)},
                                               indent});
                     });
+  if (!extras.formulas && !extras.reasons && !extras.pictures) return shown;
+  // Balanced once, for every extra that shows them.
+  const FormulaEquations all = formulaEquations(q.reaction);
   if (extras.formulas) {
-    forEachEquation(formulaEquations(q.reaction), [&](std::string_view heading,
-                                                      const Equation& e) {
+    forEachEquation(all, [&](std::string_view heading, const Equation& e) {
       shown.equations.push_back({richText(heading), 0});
       shown.equations.push_back({{ascii(e), htmlEquation(e)}, 2});
     });
   }
   if (extras.reasons) {
-    forEachReason(q.reaction, [&](int indent, std::string_view reason) {
+    forEachReason(q.reaction, all, [&](int indent, std::string_view reason) {
       shown.reasons.push_back({richText(reason), indent});
     });
   }
-  if (extras.pictures) shown.picture = reactionPicture(q.reaction);
+  if (extras.pictures) shown.picture = reactionPicture(all);
   return shown;
 }
 
@@ -112,17 +115,18 @@ std::string revealedText(const DrillQuestion& q, Extras extras) {
                       text += end;
                       text += '\n';
                     });
+  if (!extras.formulas && !extras.reasons) return text + "\n\n";
+  const FormulaEquations all = formulaEquations(q.reaction);
   if (extras.formulas) {
-    forEachEquation(formulaEquations(q.reaction),
-                    [&](std::string_view heading, const Equation& e) {
-                      text += heading;
-                      text += "\n  ";
-                      appendAscii(text, e);
-                      text += '\n';
-                    });
+    forEachEquation(all, [&](std::string_view heading, const Equation& e) {
+      text += heading;
+      text += "\n  ";
+      appendAscii(text, e);
+      text += '\n';
+    });
   }
   if (extras.reasons) {
-    forEachReason(q.reaction, [&](int indent, std::string_view reason) {
+    forEachReason(q.reaction, all, [&](int indent, std::string_view reason) {
       text.append(static_cast<std::size_t>(indent), ' ');
       text += reason;
       text += '\n';

@@ -36,8 +36,8 @@ std::string speciesOf(Equation e) {
 
 }  // namespace
 
-QuizQuestion askEquation(const Reaction& reaction, AskedEquation equation,
-                         std::string_view prompt) {
+QuizQuestion askEquation(const Reaction& reaction, const FormulaEquations& all,
+                         AskedEquation equation, std::string_view prompt) {
   const QuestionTexts t = compose(reaction);
   QuizQuestion q;
   q.line = reactantsLine(reaction);
@@ -50,7 +50,7 @@ QuizQuestion askEquation(const Reaction& reaction, AskedEquation equation,
     return markTypedEquation(asked, typed);
   };
   q.form = &answerForm("equation");
-  q.reasons = reasons(reaction);
+  q.reasons = reasons(reaction, all);
   q.picture = [reaction] { return reactionPicture(reaction); };
   return q;
 }

@@ -11,8 +11,9 @@
 // mode.
 Reaction drawAnyReaction();
 
-// The question of `reaction` that asks for `equation`, with `prompt`.
-QuizQuestion askEquation(const Reaction& reaction, AskedEquation equation,
-                         std::string_view prompt);
+// The question of `reaction` that asks for `equation`, one of `all`, its
+// formula equations, with `prompt`.
+QuizQuestion askEquation(const Reaction& reaction, const FormulaEquations& all,
+                         AskedEquation equation, std::string_view prompt);
 
 #endif  // REACTION_DRILL_QUIZ_EQUATION_QUESTION_H_

@@ -4,14 +4,13 @@
 
 QuizQuestion drawFormulaEquation() {
   const Reaction r = drawAnyReaction();
-  FormulaEquations e = formulaEquations(r);
+  const FormulaEquations e = formulaEquations(r);
   // An electrolysis is asked by its electrodes: here the cathode.
   if (e.cathode) {
-    return askEquation(r, {std::move(*e.cathode), EquationForm::formula},
+    return askEquation(r, e, {*e.cathode, EquationForm::formula},
                        "At the cathode:");
   }
-  return askEquation(r, {std::move(e.formula), EquationForm::formula},
-                     "Equation:");
+  return askEquation(r, e, {e.formula, EquationForm::formula}, "Equation:");
 }
 
 extern const char formulaEquationSummary[] =

@@ -5,21 +5,18 @@
 
 QuizQuestion drawNetIonicEquation() {
   const Reaction r = drawAnyReaction();
-  FormulaEquations e = formulaEquations(r);
+  const FormulaEquations e = formulaEquations(r);
   // An electrolysis is asked by its electrodes: here the anode.
   if (e.anode) {
-    return askEquation(r, {std::move(*e.anode), EquationForm::formula},
+    return askEquation(r, e, {*e.anode, EquationForm::formula},
                        "At the anode:");
   }
   // A no reaction has no net ionic equation, but its reactants may still
   // be written as ions.
   if (!splitsIntoIons(e.formula)) {
-    return askEquation(r, {std::move(e.formula), EquationForm::formula},
-                       "Equation:");
+    return askEquation(r, e, {e.formula, EquationForm::formula}, "Equation:");
   }
-  return askEquation(r,
-                     {e.net ? std::move(*e.net) : std::move(e.formula),
-                      EquationForm::netIonic},
+  return askEquation(r, e, {e.net ? *e.net : e.formula, EquationForm::netIonic},
                      "Net ionic:");
 }
 

@@ -48,15 +48,18 @@ bool askable(const Ion& rp, const Ion& ep, const Ion& en) {
 Reactants draw() {
   return drawUntil(
       [] {
-        Ion rp = rankedMetalWhere(isAsked);
-        Ion ep = rankedMetalWhere(
-            [&rp](const Ion& i) { return isOtherMetal(i, rp); });
+        // In place, copied once taken.
+        const Ion& rp = drawIonInPlace(
+            [](const Ion& i) { return isRankedMetal(i) && isAsked(i); });
+        const Ion& ep = drawIonInPlace([&rp](const Ion& i) {
+          return isRankedMetal(i) && isOtherMetal(i, rp);
+        });
         // As randomNeg() drawn again until the salt dissolves and exists.
-        Ion en = drawIon([&ep](const Ion& i) {
+        const Ion& en = drawIonInPlace([&ep](const Ion& i) {
           return i.isAnion() && isDrawnDissolved(ep, i) &&
                  compoundExists(ep, i);
         });
-        return reactantsOf(std::move(rp), std::move(ep), std::move(en));
+        return reactantsOf(Ion(rp), Ion(ep), Ion(en));
       },
       [](const Reactants& r) {
         return askable(r.ions[0], r.ions[1], r.ions[2]);

@@ -59,23 +59,6 @@ bool askable(const Reactants& r) {
   return isMolten(r) ? isMelt(cation, anion) : isSolution(cation, anion);
 }
 
-// A melt or a solution, then the salt, all again until they make a
-// question.
-Reactants draw() {
-  return drawUntil(
-      [] {
-        // One draw after another: the order of a call's arguments is the
-        // compiler's to choose.
-        const int molten = static_cast<int>(randomBelow(2));
-        Ion cation = drawIon(role::cation);
-        Ion anion = drawIon(role::anion);
-        Reactants r = reactantsOf(std::move(cation), std::move(anion));
-        r.counts = {molten};
-        return r;
-      },
-      askable);
-}
-
 void everyDraw(const std::function<void(const Reactants&)>& visit) {
   for (const int molten : {1, 0}) {
     forEachIon(role::cation, [&](const Ion& cation) {
@@ -87,11 +70,18 @@ void everyDraw(const std::function<void(const Reactants&)>& visit) {
   }
 }
 
+// One of every question the rules allow, each as likely: drawn ions would
+// mostly be rejected, so the questions are listed once and one is drawn.
+Reactants draw() {
+  static const std::vector<Reactants> all = listed(everyDraw);
+  return drawOneOf(all);
+}
+
 // What forms at one electrode, and how it is said.
 struct Electrode {
   std::string product;  // "copper metal", "hydrogen gas", "bromine"
   std::string words;    // the half-equation in words
-  Equation half;        // balanced, electrons included
+  Equation half;        // electrons included, balanced only when written
   std::string reason;
 };
 
@@ -100,8 +90,10 @@ Term ion(const Ion& i, State state) {
   return {1, i.formula, signedCharge(i), state, std::nullopt};
 }
 
-Equation balanced(std::vector<Term> reactants, std::vector<Term> products) {
-  return terms::derive({std::move(reactants), std::move(products)}).formula;
+// The half-equation, balanced where it is written: the words need no
+// coefficients.
+Equation half(std::vector<Term> reactants, std::vector<Term> products) {
+  return {std::move(reactants), std::move(products), false};
 }
 
 Electrode cathode(const Reactants& r) {
@@ -113,16 +105,16 @@ Electrode cathode(const Reactants& r) {
     const std::string because =
         melt ? "in a melt its ions are the only ones to take electrons."
              : metal + " is below hydrogen in the activity series.";
-    return {metal + " metal",
-            words::ions(cation) + " + electrons -> " + metal + " metal",
-            balanced({ion(cation, melt ? State::liquid : State::aqueous),
-                      electrons()},
-                     {terms::molecule(cation.formula, state)}),
-            metal + " forms at the cathode: " + because};
+    return {
+        metal + " metal",
+        words::ions(cation) + " + electrons -> " + metal + " metal",
+        half({ion(cation, melt ? State::liquid : State::aqueous), electrons()},
+             {terms::molecule(cation.formula, state)}),
+        metal + " forms at the cathode: " + because};
   }
   return {"hydrogen gas", "hydrogen ions + electrons -> hydrogen gas",
-          balanced({ion(hydrogenIon(), State::aqueous), electrons()},
-                   {terms::hydrogenGas()}),
+          half({ion(hydrogenIon(), State::aqueous), electrons()},
+               {terms::hydrogenGas()}),
           "hydrogen forms at the cathode: " + metal +
               " is above hydrogen in the activity series."};
 }
@@ -145,8 +137,8 @@ Electrode anode(const Reactants& r) {
     const std::string product =
         word + (element.state == State::gas ? " gas" : "");
     return {product, words::ions(anion) + " -> " + product + " + electrons",
-            balanced({ion(anion, melt ? State::liquid : State::aqueous)},
-                     {element, electrons()}),
+            half({ion(anion, melt ? State::liquid : State::aqueous)},
+                 {element, electrons()}),
             word + " forms at the anode: " + anion.name +
                 (melt ? " ions are the only ones to give electrons."
                       : " ions are discharged before hydroxide ions.")};
@@ -154,9 +146,8 @@ Electrode anode(const Reactants& r) {
   static const Ion hydroxide = catalogueIon("hydroxide");
   return {
       "oxygen gas", "hydroxide ions -> oxygen gas + water + electrons",
-      balanced(
-          {ion(hydroxide, State::aqueous)},
-          {terms::molecule("O2", State::gas), terms::water(), electrons()}),
+      half({ion(hydroxide, State::aqueous)},
+           {terms::molecule("O2", State::gas), terms::water(), electrons()}),
       "oxygen forms at the anode: " + anion.name + " ions are not discharged."};
 }
 
@@ -196,11 +187,13 @@ Equation overall(const Electrode& c, const Electrode& a) {
 }
 
 FormulaEquations formulas(const Reactants& r) {
-  const Electrode c = cathode(r);
-  const Electrode a = anode(r);
+  Electrode c = cathode(r);
+  Electrode a = anode(r);
+  c.half = terms::derive(std::move(c.half)).formula;
+  a.half = terms::derive(std::move(a.half)).formula;
   FormulaEquations all = terms::derive(overall(c, a));
-  all.cathode = c.half;
-  all.anode = a.half;
+  all.cathode = std::move(c.half);
+  all.anode = std::move(a.half);
   return all;
 }
 

@@ -52,14 +52,6 @@ bool isRankedMetal(const Ion& i);
 // draws that is one.
 Ion rankedMetal();
 
-// The first metal that rankedMetal() draws and `accept` takes, as if
-// rankedMetal() were called again until it did.
-template <typename Accept>
-Ion rankedMetalWhere(Accept accept) {
-  return drawIon(
-      [&accept](const Ion& i) { return isRankedMetal(i) && accept(i); });
-}
-
 // A random single-element anion, such as chloride; sets `nonmetal` to the
 // element it comes from ("chlorine gas").
 Ion randomNonmetal();

@@ -23,14 +23,15 @@ inline bool namesRealCompounds(const Ion& an, const Ion& rp, const Ion& rn) {
 // takes; the cation is drawn again until the base and the salt exist.
 template <typename BaseAnion, typename AcidAsked>
 Reactants drawNeutralisation(BaseAnion baseAnion, AcidAsked acidAsked) {
-  // As randomAcid() drawn again until `acidAsked` takes it.
-  Ion an = drawIon(acidAsked);
+  // As randomAcid() drawn again until `acidAsked` takes it; all three in
+  // place, copied once taken.
+  const Ion& an = drawIonInPlace(acidAsked);
   const Ion* rp = &drawIonInPlace(role::cation);
-  Ion rn = drawIon(baseAnion);
+  const Ion& rn = drawIonInPlace(baseAnion);
   while (!namesRealCompounds(an, *rp, rn)) {
     rp = &drawIonInPlace(role::cation);
   }
-  return reactantsOf(std::move(an), Ion(*rp), std::move(rn));
+  return reactantsOf(Ion(an), Ion(*rp), Ion(rn));
 }
 
 // Every acid `acidAsked` takes with every cation and every anion

@@ -21,41 +21,29 @@ bool canExchangeIons(const Ion& ap, const Ion& an, const Ion& bp,
   return bp.formula != ap.formula && bn.formula != an.formula;
 }
 
-// Whether the salt of the catalogue's entries `p` and `n` is drawn as a
-// solution and exists, from a table of every pair made once: the draws ask
-// it of every pair they pass over. REQUIRES: both are catalogue entries, in
-// place.
-bool isDissolvedSalt(const Ion& p, const Ion& n) {
-  const std::vector<Ion>& all = catalogue();
-  static const std::vector<bool> dissolved = [&all] {
-    std::vector<bool> table;
-    table.reserve(all.size() * all.size());
-    for (const Ion& cation : all) {
-      for (const Ion& anion : all) {
-        table.push_back(isDrawnDissolved(cation, anion) &&
-                        compoundExists(cation, anion));
-      }
-    }
-    return table;
-  }();
-  const auto at = [&all](const Ion& i) {
-    return static_cast<std::size_t>(&i - all.data());
-  };
-  return dissolved[at(p) * all.size() + at(n)];
+// Whether the salt of `cation` and `anion` exists and can stand in water,
+// dissolved or as a solid; tabled, since the draws ask it of every pair
+// they pass over.
+bool formsInWater(const Ion& cation, const Ion& anion) {
+  return pairFact(cation, anion, [](const Ion& c, const Ion& a) {
+    return compoundExists(c, a) && staysInWater(c, a);
+  });
 }
 
-// A fresh draw of `rp`, then `rn`, until their salt is drawn dissolved and
-// exists.
-void drawDissolvedSalt(Ion& rp, Ion& rn) {
+// A cation and an anion of the catalogue, in place.
+struct Salt {
+  const Ion* cation;
+  const Ion* anion;
+};
+
+// A fresh draw of a cation, then an anion, until their salt is drawn
+// dissolved and exists.
+Salt drawDissolvedSalt() {
   for (;;) {
-    // As randomPos() then randomNeg() draw them, copied once taken.
+    // As randomPos() then randomNeg() draw them.
     const Ion& p = drawIonInPlace(role::cation);
     const Ion& n = drawIonInPlace(role::anion);
-    if (isDissolvedSalt(p, n)) {
-      rp = p;
-      rn = n;
-      return;
-    }
+    if (isDrawnDissolved(p, n) && compoundExists(p, n)) return {&p, &n};
   }
 }
 
@@ -94,17 +82,12 @@ bool reactOtherwise(const Ion& a, const Ion& b) {
                      });
 }
 
-// Every salt the question names exists, and each new salt can stand in
-// water, whether or not it precipitates; no ion of one solution reacts
-// with one of the other in some other way.
-bool askable(const Reactants& r) {
-  const Ion& ap = r.ions[0];
-  const Ion& an = r.ions[1];
-  const Ion& bp = r.ions[2];
-  const Ion& bn = r.ions[3];
-  if (!compoundExists(ap, an) || !compoundExists(bp, bn) ||
-      !compoundExists(ap, bn) || !compoundExists(bp, an) ||
-      !staysInWater(ap, bn) || !staysInWater(bp, an)) {
+// Every salt the question names exists and can stand in water, whether or
+// not one precipitates; no ion of one solution reacts with one of the
+// other in some other way.
+bool askableMix(const Ion& ap, const Ion& an, const Ion& bp, const Ion& bn) {
+  if (!formsInWater(ap, an) || !formsInWater(bp, bn) || !formsInWater(ap, bn) ||
+      !formsInWater(bp, an)) {
     return false;
   }
   for (const Ion* a : {&ap, &an}) {
@@ -115,16 +98,20 @@ bool askable(const Reactants& r) {
   return true;
 }
 
+bool askable(const Reactants& r) {
+  return askableMix(r.ions[0], r.ions[1], r.ions[2], r.ions[3]);
+}
+
 // Salt A, then salt B until it brings a new cation and a new anion and the
-// new salts exist.
+// new salts exist, all tested in place and copied once taken.
 Reactants draw() {
-  Reactants r{std::vector<Ion>(4), {}};
-  drawDissolvedSalt(r.ions[0], r.ions[1]);
-  do {
-    drawDissolvedSalt(r.ions[2], r.ions[3]);
-  } while (!canExchangeIons(r.ions[0], r.ions[1], r.ions[2], r.ions[3]) ||
-           !askable(r));
-  return r;
+  const Salt a = drawDissolvedSalt();
+  Salt b = drawDissolvedSalt();
+  while (!canExchangeIons(*a.cation, *a.anion, *b.cation, *b.anion) ||
+         !askableMix(*a.cation, *a.anion, *b.cation, *b.anion)) {
+    b = drawDissolvedSalt();
+  }
+  return {{*a.cation, *a.anion, *b.cation, *b.anion}, {}};
 }
 
 void everyDraw(const std::function<void(const Reactants&)>& visit) {

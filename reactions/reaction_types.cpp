@@ -8,6 +8,13 @@ std::vector<std::string_view> reactionTypeMenu() {
   return names;
 }
 
+std::vector<Reactants> listed(
+    void (*everyDraw)(const std::function<void(const Reactants&)>&)) {
+  std::vector<Reactants> all;
+  everyDraw([&all](const Reactants& r) { all.push_back(r); });
+  return all;
+}
+
 Reaction drawReaction(unsigned type) {
   return {type, reactionType(type).draw()};
 }
@@ -22,7 +29,11 @@ FormulaEquations formulaEquations(const Reaction& r) {
 
 // What a class would see closes the reasons, the same for every type.
 std::vector<std::string> reasons(const Reaction& r) {
+  return reasons(r, formulaEquations(r));
+}
+
+std::vector<std::string> reasons(const Reaction& r, const FormulaEquations& e) {
   std::vector<std::string> lines = reactionType(r.type).reasons(r.reactants);
-  lines.push_back(seenLine(formulaEquations(r)));
+  lines.push_back(seenLine(e));
   return lines;
 }

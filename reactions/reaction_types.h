@@ -12,6 +12,7 @@
 #define REACTION_DRILL_REACTIONS_REACTION_TYPES_H_
 
 #include <cstddef>
+#include <cstdint>
 #include <functional>
 #include <iterator>
 #include <optional>
@@ -37,6 +38,16 @@ Reactants reactantsOf(Ions&&... ions) {
   r.ions.reserve(sizeof...(ions));
   (r.ions.push_back(std::forward<Ions>(ions)), ...);
   return r;
+}
+
+// Every set of reactants that `everyDraw` hands out, in its order.
+std::vector<Reactants> listed(
+    void (*everyDraw)(const std::function<void(const Reactants&)>&));
+
+// One of `all`, each as likely: how a type draws whose rules would reject
+// most ions drawn at random. REQUIRES: `all` is not empty.
+inline Reactants drawOneOf(const std::vector<Reactants>& all) {
+  return all[randomBelow(static_cast<std::uint32_t>(all.size()))];
 }
 
 // Draws with `once` until `askable` takes the whole question: how a type
@@ -147,5 +158,9 @@ FormulaEquations formulaEquations(const Reaction& r);
 
 // Why the answer of a drawn reaction is what it is.
 std::vector<std::string> reasons(const Reaction& r);
+
+// The same, given the reaction's formula equations `e`, for a caller that
+// has them already. REQUIRES: `e` is formulaEquations(r).
+std::vector<std::string> reasons(const Reaction& r, const FormulaEquations& e);
 
 #endif  // REACTION_DRILL_REACTIONS_REACTION_TYPES_H_

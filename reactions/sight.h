@@ -35,4 +35,7 @@ std::string seenLine(const FormulaEquations& f);
 // from its complete ionic equation.
 std::string reactionPicture(const Reaction& r);
 
+// The same, from the reaction's formula equations `f`.
+std::string reactionPicture(const FormulaEquations& f);
+
 #endif  // REACTION_DRILL_REACTIONS_SIGHT_H_

@@ -1,5 +1,7 @@
 // The names and looks of the species of an equation, from the ion model.
+#include <string>
 #include <string_view>
+#include <vector>
 
 #include "elements.h"
 #include "sight.h"
@@ -36,21 +38,40 @@ const Ion* ionOf(std::string_view formula, int charge) {
   return nullptr;
 }
 
+// A molecule's formula and its name.
+struct Named {
+  std::string formula;
+  std::string name;
+};
+
+// The weak acids and the weak base, as molecules, with their names: the
+// same every time, so listed once.
+const std::vector<Named>& weakMolecules() {
+  static const std::vector<Named> all = [] {
+    std::vector<Named> found;
+    const Ion* base = ionOf(chemistry::weakBaseCation, 1);
+    forEachIon(role::anion, [&](const Ion& anion) {
+      if (isWeakAcid(anion)) {
+        found.push_back(
+            {makeFormula(hydrogenIon(), anion), words::acid(anion)});
+      }
+      if (base != nullptr && isWeakBase(*base, anion)) {
+        found.push_back(
+            {makeFormula(*base, anion), words::compound(*base, anion)});
+      }
+    });
+    return found;
+  }();
+  return all;
+}
+
 // The weak acid or the weak base whose molecule is `formula`, in words, or
 // empty.
 std::string weakName(std::string_view formula) {
-  std::string name;
-  forEachIon(role::anion, [&](const Ion& anion) {
-    if (isWeakAcid(anion) && makeFormula(hydrogenIon(), anion) == formula) {
-      name = words::acid(anion);
-    }
-    const Ion* base = ionOf(chemistry::weakBaseCation, 1);
-    if (base != nullptr && isWeakBase(*base, anion) &&
-        makeFormula(*base, anion) == formula) {
-      name = words::compound(*base, anion);
-    }
-  });
-  return name;
+  for (const Named& m : weakMolecules()) {
+    if (m.formula == formula) return m.name;
+  }
+  return {};
 }
 
 std::string tabledName(const Term& t) {
@@ -107,7 +128,10 @@ std::vector<Term> formedIn(const Equation& half) {
 }  // namespace
 
 std::string reactionPicture(const Reaction& r) {
-  const FormulaEquations f = formulaEquations(r);
+  return reactionPicture(formulaEquations(r));
+}
+
+std::string reactionPicture(const FormulaEquations& f) {
   const Equation complete = completeIonic(f.formula);
   if (!f.cathode || !f.anode) return particlePicture(complete, speciesLook);
   const Electrodes at{formedIn(*f.cathode), formedIn(*f.anode)};

@@ -4,19 +4,32 @@
 
 namespace words {
 
-std::string compound(const Ion& cation, const Ion& anion) {
-  std::string text;
-  text.reserve(cation.name.size() + anion.name.size() + 6);
+namespace {
+
+void appendCompound(std::string& text, const Ion& cation, const Ion& anion) {
   appendIonName(text, cation);
   text += ' ';
   text += anion.name;
+}
+
+void appendIons(std::string& text, const Ion& i) {
+  appendIonName(text, i);
+  text += " ions";
+}
+
+}  // namespace
+
+std::string compound(const Ion& cation, const Ion& anion) {
+  std::string text;
+  text.reserve(cation.name.size() + anion.name.size() + 6);
+  appendCompound(text, cation, anion);
   return text;
 }
 
 std::string ions(const Ion& i) {
   std::string text;
-  appendIonName(text, i);
-  return text + " ions";
+  appendIons(text, i);
+  return text;
 }
 
 std::string metal(const Ion& i) { return i.name + " metal"; }
@@ -77,16 +90,18 @@ std::string WordSide::text() const {
     const WordTerm& t = terms_[k];
     switch (t.shape) {
       case WordTerm::Shape::ions:
-        text += ions(*t.first);
+        appendIons(text, *t.first);
         break;
       case WordTerm::Shape::compound:
-        text += words::compound(*t.first, *t.second);
+        appendCompound(text, *t.first, *t.second);
         break;
       case WordTerm::Shape::acid:
-        text += words::acid(*t.first);
+        text += t.first->acidname;
+        text += " acid";
         break;
       case WordTerm::Shape::metal:
-        text += words::metal(*t.first);
+        text += t.first->name;
+        text += " metal";
         break;
       case WordTerm::Shape::phrase:
         text += t.phrase;

@@ -3,10 +3,10 @@
 #ifndef REACTION_DRILL_SHARED_ION_ACTIVITY_H_
 #define REACTION_DRILL_SHARED_ION_ACTIVITY_H_
 
+#include <algorithm>
 #include <cstddef>
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include "ion_catalogue.h"
 #include "text.h"
@@ -124,10 +124,12 @@ inline const std::string& activitySeriesText() {
 // The place of the halogen whose ion has the formula `anion` in the
 // halogen series, 1 for fluorine; 0 for any other anion.
 inline int halogenPlace(std::string_view anion) {
-  const std::vector<std::string_view> series =
-      wordsOf(chemistry::halogenSeries);
-  for (std::size_t k = 0; k < series.size(); ++k) {
-    if (series[k] == anion) return static_cast<int>(k) + 1;
+  // Read in place: the draws ask it often.
+  std::string_view rest = chemistry::halogenSeries;
+  for (int place = 1; !rest.empty(); ++place) {
+    const std::size_t end = std::min(rest.find(' '), rest.size());
+    if (rest.substr(0, end) == anion) return place;
+    rest.remove_prefix(std::min(end + 1, rest.size()));
   }
   return 0;
 }

@@ -4,7 +4,9 @@
 #ifndef REACTION_DRILL_SHARED_ION_CATALOGUE_H_
 #define REACTION_DRILL_SHARED_ION_CATALOGUE_H_
 
+#include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <iostream>
 #include <iterator>
 #include <string>
@@ -146,6 +148,39 @@ inline const std::vector<Ion>& catalogue() {
     return ions;
   }();
   return all;
+}
+
+// The position of `i` in the catalogue where it is one of its entries in
+// place, as the draws hand them out; else the catalogue's size.
+inline std::size_t positionOf(const Ion& i) {
+  const std::vector<Ion>& all = catalogue();
+  const std::less<const Ion*> before;
+  if (before(&i, all.data()) || !before(&i, all.data() + all.size())) {
+    return all.size();
+  }
+  return static_cast<std::size_t>(&i - all.data());
+}
+
+// What `fact` says of the salt of `cation` and `anion`, from a table of
+// every pair of entries made once where both are entries in place: the
+// draws ask it of every pair they pass over. `Fact` is a function of its
+// own type, so that each fact has its table.
+template <typename Fact>
+auto pairFact(const Ion& cation, const Ion& anion, Fact fact) {
+  using Value = decltype(fact(cation, anion));
+  const std::vector<Ion>& all = catalogue();
+  static const std::vector<Value> table = [&all, fact] {
+    std::vector<Value> values;
+    values.reserve(all.size() * all.size());
+    for (const Ion& c : all) {
+      for (const Ion& a : all) values.push_back(fact(c, a));
+    }
+    return values;
+  }();
+  const std::size_t c = positionOf(cation);
+  const std::size_t a = positionOf(anion);
+  if (c == all.size() || a == all.size()) return fact(cation, anion);
+  return table[c * all.size() + a];
 }
 
 // The hydrogen ion, H+.

@@ -7,7 +7,10 @@
 #ifndef REACTION_DRILL_SHARED_ION_COLOURS_H_
 #define REACTION_DRILL_SHARED_ION_COLOURS_H_
 
+#include <algorithm>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 #include "text.h"
 
@@ -132,12 +135,27 @@ inline std::string_view solutionColourOf(std::string_view formula) {
 }
 
 // The row that gives the colour of the solid `formula`, or null where no
-// colour is said.
+// colour is said. Every formula of the table, sorted once, is searched
+// rather than the table read: every reason of every question asks.
 inline const chemistry::SolidColour* solidColour(std::string_view formula) {
-  for (const chemistry::SolidColour& row : chemistry::solidColours) {
-    if (isListed(row.formulas, formula)) return &row;
-  }
-  return nullptr;
+  using Entry = std::pair<std::string_view, const chemistry::SolidColour*>;
+  static const std::vector<Entry> sorted = [] {
+    std::vector<Entry> all;
+    for (const chemistry::SolidColour& row : chemistry::solidColours) {
+      for (const std::string_view f : wordsOf(row.formulas)) {
+        all.emplace_back(f, &row);
+      }
+    }
+    // The first row that lists a formula gives its colour.
+    std::stable_sort(
+        all.begin(), all.end(),
+        [](const Entry& a, const Entry& b) { return a.first < b.first; });
+    return all;
+  }();
+  const auto at = std::lower_bound(
+      sorted.begin(), sorted.end(), formula,
+      [](const Entry& e, std::string_view f) { return e.first < f; });
+  return at != sorted.end() && at->first == formula ? at->second : nullptr;
 }
 
 // The colour of the solid `formula` in words, or empty where none is said.

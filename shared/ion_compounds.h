@@ -60,9 +60,9 @@ inline bool isNamed(const Ion& i) {
   return !isListed(chemistry::ionsNeverNamed, i.name);
 }
 
-// Whether the compound of `cation` and `anion` exists, so that a question
-// may name it.
-inline bool compoundExists(const Ion& cation, const Ion& anion) {
+namespace ion_detail {
+
+inline bool existsByTheRules(const Ion& cation, const Ion& anion) {
   if (!isNamed(cation) || !isNamed(anion)) return false;
   // Anions first: most rules name a few, and a formula is short.
   for (const chemistry::CompoundRule& rule : chemistry::compoundRules) {
@@ -72,6 +72,16 @@ inline bool compoundExists(const Ion& cation, const Ion& anion) {
     }
   }
   return true;
+}
+
+}  // namespace ion_detail
+
+// Whether the compound of `cation` and `anion` exists, so that a question
+// may name it.
+inline bool compoundExists(const Ion& cation, const Ion& anion) {
+  return pairFact(cation, anion, [](const Ion& c, const Ion& a) {
+    return ion_detail::existsByTheRules(c, a);
+  });
 }
 
 #endif  // REACTION_DRILL_SHARED_ION_COMPOUNDS_H_

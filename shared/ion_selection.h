@@ -18,11 +18,6 @@ inline bool nameIsOneOf(const Ion& i,
                      [&](std::string_view n) { return i.name == n; });
 }
 
-// A catalogue position, each equally likely.
-inline std::size_t randomPosition() {
-  return randomBelow(static_cast<std::uint32_t>(catalogue().size()));
-}
-
 }  // namespace ion_detail
 
 // Draws catalogue positions until `accept` takes the entry there, and
@@ -31,8 +26,9 @@ inline std::size_t randomPosition() {
 template <typename Accept>
 const Ion& drawIonInPlace(Accept accept) {
   const std::vector<Ion>& all = catalogue();
+  const auto positions = static_cast<std::uint32_t>(all.size());
   for (;;) {
-    const Ion& candidate = all[ion_detail::randomPosition()];
+    const Ion& candidate = all[randomBelow(positions)];
     if (accept(candidate)) return candidate;
   }
 }

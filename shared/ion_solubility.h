@@ -115,10 +115,12 @@ inline chemistry::InWater inWaterBy(const chemistry::SolubilityRule& rule,
 // or a blank when no rule covers the pair. A salt that reacts with water
 // does not dissolve.
 inline char isSolubleChar(const Ion& rp, const Ion& rn) {
-  const chemistry::SolubilityRule* rule = solubilityRule(rp, rn);
-  if (rule == nullptr) return noRule;
-  return inWaterBy(*rule, rp.formula) == chemistry::dissolves ? soluble
-                                                              : insoluble;
+  return pairFact(rp, rn, [](const Ion& c, const Ion& a) {
+    const chemistry::SolubilityRule* rule = solubilityRule(c, a);
+    if (rule == nullptr) return noRule;
+    return inWaterBy(*rule, c.formula) == chemistry::dissolves ? soluble
+                                                               : insoluble;
+  });
 }
 
 // Whether the salt of `rp` and `rn` can stand in water, dissolved or as a
