@@ -166,7 +166,8 @@ inline std::size_t positionOf(const Ion& i) {
 // draws ask it of every pair they pass over. `Fact` is a function of its
 // own type, so that each fact has its table.
 template <typename Fact>
-auto pairFact(const Ion& cation, const Ion& anion, Fact fact) {
+auto pairFact(const Ion& cation, const Ion& anion, Fact fact)
+    -> decltype(fact(cation, anion)) {
   using Value = decltype(fact(cation, anion));
   const std::vector<Ion>& all = catalogue();
   static const std::vector<Value> table = [&all, fact] {
