@@ -174,10 +174,10 @@ std::vector<std::string> reasons(const Reactants& r) {
 // electrodes take and give, the electrons cancelled.
 Equation overall(const Electrode& c, const Electrode& a) {
   Equation whole;
-  for (const Equation* half : {&c.half, &a.half}) {
+  for (const Equation* electrode : {&c.half, &a.half}) {
     for (const auto& [from, to] :
-         {std::pair{&half->reactants, &whole.reactants},
-          std::pair{&half->products, &whole.products}}) {
+         {std::pair{&electrode->reactants, &whole.reactants},
+          std::pair{&electrode->products, &whole.products}}) {
       for (const Term& t : *from) {
         if (!isElectron(t)) to->push_back(t);
       }

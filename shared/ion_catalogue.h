@@ -154,7 +154,7 @@ inline const std::vector<Ion>& catalogue() {
 // place, as the draws hand them out; else the catalogue's size.
 inline std::size_t positionOf(const Ion& i) {
   const std::vector<Ion>& all = catalogue();
-  const std::less<const Ion*> before;
+  const std::less<> before;  // a total order, even across arrays
   if (before(&i, all.data()) || !before(&i, all.data() + all.size())) {
     return all.size();
   }
