@@ -25,6 +25,9 @@ struct Ion {
   std::int16_t valency = 1;  // magnitude of the charge: 1, 2 or 3
   bool polyatomic = false;   // a group ion such as "SO4"
   std::string acidname;      // "hydrochloric" for chloride; empty if no acid
+  // The catalogue row it was made from, which its copies keep; -1 for an
+  // ion made from no row.
+  std::int16_t row = -1;
 
   Ion() = default;
   // The argument order is not the field order: formula comes second.
@@ -134,6 +137,13 @@ inline Ion ionOf(const chemistry::CatalogueRow& row) {
       row.polyatomic,        std::string(row.acidname)};
 }
 
+// The ion of the catalogue's row number `k`, which knows its row.
+inline Ion ionOfRow(std::size_t k) {
+  Ion i = ionOf(chemistry::ionCatalogue[k]);
+  i.row = static_cast<std::int16_t>(k);
+  return i;
+}
+
 }  // namespace ion_detail
 
 // The catalogue: every row of chemistry::ionCatalogue as an Ion, in its
@@ -142,27 +152,23 @@ inline const std::vector<Ion>& catalogue() {
   static const std::vector<Ion> all = [] {
     std::vector<Ion> ions;
     ions.reserve(std::size(chemistry::ionCatalogue));
-    for (const chemistry::CatalogueRow& row : chemistry::ionCatalogue) {
-      ions.push_back(ion_detail::ionOf(row));
+    for (std::size_t k = 0; k < std::size(chemistry::ionCatalogue); ++k) {
+      ions.push_back(ion_detail::ionOfRow(k));
     }
     return ions;
   }();
   return all;
 }
 
-// The position of `i` in the catalogue where it is one of its entries in
-// place, as the draws hand them out; else the catalogue's size.
+// The position of `i` in the catalogue where it is one of its entries or a
+// copy of one, as the draws and a question's reactants hold them; else the
+// catalogue's size.
 inline std::size_t positionOf(const Ion& i) {
-  const std::vector<Ion>& all = catalogue();
-  const std::less<> before;  // a total order, even across arrays
-  if (before(&i, all.data()) || !before(&i, all.data() + all.size())) {
-    return all.size();
-  }
-  return static_cast<std::size_t>(&i - all.data());
+  return i.row < 0 ? catalogue().size() : static_cast<std::size_t>(i.row);
 }
 
 // What `fact` says of the salt of `cation` and `anion`, from a table of
-// every pair of entries made once where both are entries in place: the
+// every pair of entries made once where both are entries or copies: the
 // draws ask it of every pair they pass over. `Fact` is a function of its
 // own type, so that each fact has its table.
 template <typename Fact>
@@ -193,8 +199,8 @@ inline const Ion& hydrogenIon() {
 // The catalogue's ion called `name`. REQUIRES: there is one; a name
 // written in the code that misses is a fault, and stops the program.
 inline Ion catalogueIon(std::string_view name) {
-  for (const chemistry::CatalogueRow& row : chemistry::ionCatalogue) {
-    if (row.name == name) return ion_detail::ionOf(row);
+  for (std::size_t k = 0; k < std::size(chemistry::ionCatalogue); ++k) {
+    if (chemistry::ionCatalogue[k].name == name) return ion_detail::ionOfRow(k);
   }
   require(false, "no catalogue ion has the name asked for");
   return {};
