@@ -1,4 +1,4 @@
-// The names and looks of the species of an equation, from the ion model.
+// The names and looks of the substances of an equation, from the ion model.
 #include <string>
 #include <string_view>
 #include <vector>
