@@ -132,8 +132,7 @@ Electrode anode(const Reactants& r) {
   const bool melt = isMolten(r);
   if (melt || isListed(dischargedAnions, anion.formula)) {
     const Term element = freed(anion, melt);
-    const std::string_view name = nonmetalElement(anion)->element;
-    const std::string word(name.substr(0, name.find(' ')));
+    const std::string word(elementWord(*nonmetalElement(anion)));
     const std::string product =
         word + (element.state == State::gas ? " gas" : "");
     return {product, words::ions(anion) + " -> " + product + " + electrons",

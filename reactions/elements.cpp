@@ -47,6 +47,10 @@ const NonmetalElement* nonmetalElementOf(std::string_view formula) {
   return nullptr;
 }
 
+std::string_view elementWord(const NonmetalElement& e) {
+  return e.element.substr(0, e.element.find(' '));
+}
+
 // "iron(II)" names an ion; the free element is plain "iron".
 bool isFreeMetal(const Ion& i) {
   return !i.isAnion() && !i.polyatomic && !namesItsCharge(i);

@@ -30,6 +30,9 @@ const NonmetalElement* nonmetalElement(const Ion& anion);
 // The free element whose formula is `formula` ("Cl2"), or null.
 const NonmetalElement* nonmetalElementOf(std::string_view formula);
 
+// The element's name alone, without its state: "chlorine".
+std::string_view elementWord(const NonmetalElement& e);
+
 // The anions of every nonmetal with a free element, the halogens first.
 std::vector<Ion> nonmetalAnions();
 

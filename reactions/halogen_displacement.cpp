@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "elements.h"
 #include "reasons.h"
 #include "solutions.h"
 #include "terms.h"
@@ -12,20 +13,19 @@
 
 namespace {
 
-// A halogen as it is put into the solution.
+// A halogen as it is put into the solution; its element's name and
+// formula are the nonmetal table's.
 struct Halogen {
   std::string_view anion;    // the formula of its ion
   std::string_view reagent;  // what is added: "chlorine water"
-  std::string_view element;  // "chlorine"
-  std::string_view formula;  // "Cl2"
 };
 // Fluorine reacts with the water itself, so it is never drawn.
 // clang-format off
 constexpr Halogen halogens[] = {
-    // anion  reagent            element     formula
-    {"Cl",    "chlorine water",  "chlorine", "Cl2"},
-    {"Br",    "bromine water",   "bromine",  "Br2"},
-    {"I",     "iodine solution", "iodine",   "I2"},
+    // anion  reagent
+    {"Cl",    "chlorine water"},
+    {"Br",    "bromine water"},
+    {"I",     "iodine solution"},
 };
 // clang-format on
 
@@ -82,19 +82,24 @@ Reactants draw() {
   return drawOneOf(all);
 }
 
+// The halogen of `anion`, in a word: "chlorine".
+std::string_view elementName(const Ion& anion) {
+  return elementWord(*nonmetalElement(anion));
+}
+
 std::string element(const Ion& anion) {
-  return std::string(halogenOf(anion)->element);
+  return std::string(elementName(anion));
 }
 
 words::WordSide before(const Reactants& r) {
   return words::WordSide()
-      .phrase(halogenOf(r.ions[0])->element)
+      .phrase(elementName(r.ions[0]))
       .compound(r.ions[1], r.ions[2]);
 }
 
 words::WordSide after(const Reactants& r) {
   return words::WordSide()
-      .phrase(halogenOf(r.ions[2])->element)
+      .phrase(elementName(r.ions[2]))
       .compound(r.ions[1], r.ions[0]);
 }
 
@@ -136,7 +141,7 @@ std::vector<std::string> reasons(const Reactants& r) {
 }
 
 Term halogen(const Ion& anion) {
-  return terms::molecule(std::string(halogenOf(anion)->formula),
+  return terms::molecule(std::string(nonmetalElement(anion)->formula),
                          State::aqueous);
 }
 

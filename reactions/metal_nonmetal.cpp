@@ -82,8 +82,7 @@ bool combines(const Reactants& r) {
 
 // The element of a nonmetal's anion, in a word: "chlorine".
 std::string elementOf(const Ion& anion) {
-  const std::string_view element = nonmetalElement(anion)->element;
-  return std::string(element.substr(0, element.find(' ')));
+  return std::string(elementWord(*nonmetalElement(anion)));
 }
 
 // Which ion a metal of several charges forms with each nonmetal it is

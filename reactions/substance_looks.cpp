@@ -81,8 +81,7 @@ std::string tabledName(const Term& t) {
     }
   }
   if (const NonmetalElement* e = nonmetalElementOf(t.formula)) {
-    const std::string_view element = e->element;
-    return std::string(element.substr(0, element.find(' ')));
+    return std::string(elementWord(*e));
   }
   const std::string weak = weakName(t.formula);
   return weak.empty() ? t.formula : weak;
