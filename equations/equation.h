@@ -43,6 +43,11 @@ inline std::string_view stateSymbol(State s) {
   return stateNames[static_cast<int>(s)].symbol;
 }
 
+// "solid", "liquid", "gas", "aqueous", or nothing for an electron.
+inline std::string_view spokenState(State s) {
+  return stateNames[static_cast<int>(s)].spoken;
+}
+
 // One kind of ion in the formula unit of a compound.
 struct Constituent {
   std::string formula;  // without charge: "SO4"

@@ -20,10 +20,6 @@ std::string spokenCharge(int charge) {
   return size == 1 ? sign : std::to_string(size) + " " + sign;
 }
 
-std::string_view spokenState(State s) {
-  return stateNames[static_cast<int>(s)].spoken;
-}
-
 }  // namespace
 
 std::string spokenFormula(std::string_view formula, int charge) {

@@ -63,10 +63,6 @@ std::string fuelFormula(const Fuel& f) {
          counted("O", f.oxygen);
 }
 
-std::string_view stateWord(const Fuel& f) {
-  return stateNames[static_cast<int>(f.state)].spoken;
-}
-
 std::string coefficient(int c) { return c > 1 ? std::to_string(c) : ""; }
 
 // a fuel + b O2 -> c CO2 + d H2O, in the smallest whole numbers, as the
@@ -111,8 +107,8 @@ QuestionTexts compose(const Reactants& r) {
   const Fuel& f = fuelOf(r);
   QuestionTexts t;
   t.qtype = "combustion in air -> combine with oxygen";
-  t.question =
-      "burning " + fuelFormula(f) + " " + std::string(stateWord(f)) + " in air";
+  t.question = "burning " + fuelFormula(f) + " " +
+               std::string(spokenState(f.state)) + " in air";
   t.products = "carbon dioxide + water";
   t.ionic = balancedCombustion(f);
   return t;
@@ -129,7 +125,7 @@ QuestionTexts html(const Reactants& r) {
   const Fuel& f = fuelOf(r);
   const QuestionTexts words = compose(r);
   return {"burning " + htmlFormula(fuelFormula(f)) + " " +
-              std::string(stateWord(f)) + " in air",
+              std::string(spokenState(f.state)) + " in air",
           richText(words.qtype).html, richText(words.products).html,
           htmlEquation(formulas(r).formula, false)};
 }

@@ -84,8 +84,8 @@ std::string metalPutIn(const Equation& e) {
 std::string turning(const Equation& e, bool water) {
   const std::vector<Term> used = changed(e.reactants, e.products, State::solid);
   if (water || used.size() != 1 || !used[0].ions) return {};
-  return theColoured(speciesLook(used[0])) + speciesLook(used[0]).name +
-         " turns into ";
+  const SpeciesLook look = speciesLook(used[0]);
+  return theColoured(look) + look.name + " turns into ";
 }
 
 // Each solid formed: a coating, a precipitate, or a solid. Whether any

@@ -49,11 +49,9 @@ bool askable(const Reactants& r) {
   return heatingOf(r.ions[0], r.ions[1]) != nullptr;
 }
 
-bool isCarbonate(const Ion& anion) { return role::carbonate(anion); }
-
 void everyDraw(const std::function<void(const Reactants&)>& visit) {
   forEachIon(role::cation, [&](const Ion& cation) {
-    forEachIon(isCarbonate, [&](const Ion& anion) {
+    forEachIon(role::carbonate, [&](const Ion& anion) {
       const Reactants r{{cation, anion}, {}};
       if (askable(r)) visit(r);
     });

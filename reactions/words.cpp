@@ -17,6 +17,16 @@ void appendIons(std::string& text, const Ion& i) {
   text += " ions";
 }
 
+void appendAcid(std::string& text, const Ion& anion) {
+  text += anion.acidname;
+  text += " acid";
+}
+
+void appendMetal(std::string& text, const Ion& i) {
+  text += i.name;
+  text += " metal";
+}
+
 }  // namespace
 
 std::string compound(const Ion& cation, const Ion& anion) {
@@ -32,9 +42,17 @@ std::string ions(const Ion& i) {
   return text;
 }
 
-std::string metal(const Ion& i) { return i.name + " metal"; }
+std::string metal(const Ion& i) {
+  std::string text;
+  appendMetal(text, i);
+  return text;
+}
 
-std::string acid(const Ion& anion) { return anion.acidname + " acid"; }
+std::string acid(const Ion& anion) {
+  std::string text;
+  appendAcid(text, anion);
+  return text;
+}
 
 std::string equation(std::string_view reactants, std::string_view products) {
   std::string text;
@@ -96,12 +114,10 @@ std::string WordSide::text() const {
         appendCompound(text, *t.first, *t.second);
         break;
       case WordTerm::Shape::acid:
-        text += t.first->acidname;
-        text += " acid";
+        appendAcid(text, *t.first);
         break;
       case WordTerm::Shape::metal:
-        text += t.first->name;
-        text += " metal";
+        appendMetal(text, *t.first);
         break;
       case WordTerm::Shape::phrase:
         text += t.phrase;
