@@ -49,8 +49,7 @@ bool isMelt(const Ion& cation, const Ion& anion) {
 // activity series, since its place decides what forms at the cathode.
 bool isSolution(const Ion& cation, const Ion& anion) {
   return isListed(solutionAnions, anion.formula) &&
-         reactivity(cation.formula) != 0 && compoundExists(cation, anion) &&
-         isSolubleChar(cation, anion) == soluble;
+         reactivity(cation.formula) != 0 && isKnownSolution(cation, anion);
 }
 
 bool askable(const Reactants& r) {

@@ -59,9 +59,7 @@ bool askable(const Reactants& r) {
   const Ion& halide = r.ions[2];
   return added.formula != halide.formula &&
          !isListed(reactWithHalogens, cation.name) &&
-         isSolubleChar(cation, halide) == soluble &&
-         compoundExists(cation, halide) && compoundExists(cation, added) &&
-         isSolubleChar(cation, added) == soluble;
+         isKnownSolution(cation, halide) && isKnownSolution(cation, added);
 }
 
 void everyDraw(const std::function<void(const Reactants&)>& visit) {
