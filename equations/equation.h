@@ -11,6 +11,7 @@
 #ifndef REACTION_DRILL_EQUATIONS_EQUATION_H_
 #define REACTION_DRILL_EQUATIONS_EQUATION_H_
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <optional>
@@ -75,6 +76,23 @@ inline Term electrons() {
 }
 inline bool isElectron(const Term& t) {
   return t.formula == electronFormula && t.charge == -1;
+}
+
+// Whether `a` and `b` are the same species, whatever their coefficients.
+inline bool sameSpecies(const Term& a, const Term& b) {
+  return a.formula == b.formula && a.charge == b.charge && a.state == b.state;
+}
+
+// Liquid water: the liquid itself, not a species among others in it.
+inline bool isWater(const Term& t) {
+  return t.formula == "H2O" && t.state == State::liquid;
+}
+
+// Whether `side` holds a solution or water: the reaction is in water.
+inline bool standsInWater(const std::vector<Term>& side) {
+  return std::any_of(side.begin(), side.end(), [](const Term& t) {
+    return t.state == State::aqueous || isWater(t);
+  });
 }
 
 struct Equation {

@@ -49,4 +49,8 @@ struct Electrodes {
 std::string particlePicture(const Equation& complete, const LookUp& look,
                             const Electrodes* electrodes = nullptr);
 
+// The name of the free metal among `reactants` that a metal formed would
+// coat, or empty.
+std::string metalPutIn(const std::vector<Term>& reactants, const LookUp& look);
+
 #endif  // REACTION_DRILL_EQUATIONS_EQUATION_PICTURE_H_

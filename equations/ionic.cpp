@@ -7,10 +7,6 @@
 
 namespace {
 
-bool sameSpecies(const Term& a, const Term& b) {
-  return a.charge == b.charge && a.state == b.state && a.formula == b.formula;
-}
-
 bool dissolves(const Term& t) {
   return t.state == State::aqueous && t.ions.has_value();
 }

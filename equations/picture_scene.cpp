@@ -11,20 +11,6 @@ namespace {
 constexpr int mostDrawn = 18;
 constexpr int drawnWhenFewer = 12;
 
-bool isWater(const Term& t) {
-  return t.formula == "H2O" && t.state == State::liquid;
-}
-
-bool standsInWater(const std::vector<Term>& side) {
-  return std::any_of(side.begin(), side.end(), [](const Term& t) {
-    return t.state == State::aqueous || isWater(t);
-  });
-}
-
-bool sameSpecies(const Term& a, const Term& b) {
-  return a.formula == b.formula && a.charge == b.charge && a.state == b.state;
-}
-
 // How many of `t` the other side holds too, where it is a dissolved ion:
 // those are spectators.
 int spectatorsOf(const Term& t, const std::vector<Term>& other) {
@@ -33,16 +19,6 @@ int spectatorsOf(const Term& t, const std::vector<Term>& other) {
     if (sameSpecies(o, t)) return std::min(o.coefficient, t.coefficient);
   }
   return 0;
-}
-
-// The name of the free metal among `reactants` that a metal formed would
-// coat, or empty.
-std::string metalPutIn(const std::vector<Term>& reactants, const LookUp& look) {
-  for (const Term& t : reactants) {
-    const SpeciesLook l = look(t);
-    if (l.metal) return l.name;
-  }
-  return {};
 }
 
 // What decides how a side's terms are drawn besides themselves.
@@ -154,6 +130,14 @@ void setDrawn(Beaker& b, int perShape) {
 }
 
 }  // namespace
+
+std::string metalPutIn(const std::vector<Term>& reactants, const LookUp& look) {
+  for (const Term& t : reactants) {
+    const SpeciesLook l = look(t);
+    if (l.metal) return l.name;
+  }
+  return {};
+}
 
 Scene sceneOf(const Equation& complete, const LookUp& look,
               const Electrodes* electrodes) {

@@ -14,15 +14,6 @@ bool names(const std::vector<Term>& side, const Term& t) {
   });
 }
 
-// Whether the reaction takes place in water: a solution or water itself
-// is put in.
-bool inWater(const Equation& e) {
-  return std::any_of(e.reactants.begin(), e.reactants.end(), [](const Term& t) {
-    return t.state == State::aqueous ||
-           (t.state == State::liquid && t.formula == "H2O");
-  });
-}
-
 // The terms of `side` in `state` that the other side does not name: what
 // forms, or what is used up.
 std::vector<Term> changed(const std::vector<Term>& side,
@@ -70,15 +61,6 @@ void addGases(std::vector<std::string>& seen, const Equation& e, bool water) {
                  listed(gases));
 }
 
-// The metal put in that a metal formed coats, by name, or empty.
-std::string metalPutIn(const Equation& e) {
-  for (const Term& t : e.reactants) {
-    const SpeciesLook look = speciesLook(t);
-    if (look.metal && t.charge == 0) return look.name;
-  }
-  return {};
-}
-
 // The one solid compound heated, where one turns into another out of
 // water: "the green copper(II) carbonate turns into ".
 std::string turning(const Equation& e, bool water) {
@@ -92,7 +74,7 @@ std::string turning(const Equation& e, bool water) {
 // formed.
 bool addSolids(std::vector<std::string>& seen, const Equation& e, bool water) {
   std::vector<std::string> solids;
-  const std::string coated = metalPutIn(e);
+  const std::string coated = metalPutIn(e.reactants, speciesLook);
   for (const Term& t : changed(e.products, e.reactants, State::solid)) {
     const SpeciesLook look = speciesLook(t);
     if (look.metal && !coated.empty()) {
@@ -161,7 +143,7 @@ std::vector<std::string> seen(const FormulaEquations& f) {
     addElectrode(all, *f.anode, "anode");
     return all;
   }
-  const bool water = inWater(e);
+  const bool water = standsInWater(e.reactants);  // a solution or water put in
   addGases(all, e, water);
   addColouredSolution(all, changed(e.products, e.reactants, State::aqueous));
   if (!addSolids(all, e, water) && water) addDissolving(all, e);
