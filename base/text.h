@@ -91,6 +91,17 @@ inline std::vector<std::string_view> wordsOf(std::string_view words) {
   return true;
 }
 
+// `items` with `between` between each two: ("a", "b"), "; " gives "a; b".
+inline std::string joined(const std::vector<std::string>& items,
+                          std::string_view between) {
+  std::string text;
+  for (std::size_t k = 0; k < items.size(); ++k) {
+    if (k > 0) text += between;
+    text += items[k];
+  }
+  return text;
+}
+
 // `items` as a sentence lists them: "a", "a and b", "a, b and c", with
 // `last` ("and", "or") before the last.
 inline std::string listed(const std::vector<std::string>& items,

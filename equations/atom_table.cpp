@@ -16,7 +16,7 @@ std::string nameOf(const Tally& t) {
 
 // A charge with its sign, as the verdict writes it; a count as it is.
 std::string number(const Tally& t, std::int64_t n) {
-  return (t.element.empty() && n > 0 ? "+" : "") + std::to_string(n);
+  return t.element.empty() ? signedNumber(n) : std::to_string(n);
 }
 
 std::string padded(std::string_view text, std::size_t width, bool right) {

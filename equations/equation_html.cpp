@@ -5,6 +5,7 @@
 #include "charges.h"
 #include "formula_speech.h"
 #include "rich.h"
+#include "text.h"
 
 namespace {
 
@@ -19,7 +20,7 @@ std::string marked(std::string_view formula, int charge) {
   std::string html;
   bool inSubscript = false;
   for (const char c : formula) {
-    const bool digit = c >= '0' && c <= '9';
+    const bool digit = isDigit(c);
     if (digit != inSubscript) html += digit ? "<sub>" : "</sub>";
     inSubscript = digit;
     html += c;

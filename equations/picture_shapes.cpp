@@ -4,6 +4,7 @@
 
 #include "charges.h"
 #include "require.h"
+#include "text.h"
 
 namespace picture {
 
@@ -63,7 +64,7 @@ std::string label(std::string_view formula, int charge) {
                                                "⁵", "⁶", "⁷", "⁸", "⁹"};
   std::string shown;
   for (const char c : formula) {
-    if (c >= '0' && c <= '9') {
+    if (isDigit(c)) {
       shown += subscripts[c - '0'];
     } else {
       shown += c;

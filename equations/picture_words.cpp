@@ -77,16 +77,6 @@ std::string around(const Beaker& b, bool electrodes) {
   return words + (electrodes ? " between two electrodes" : "");
 }
 
-std::string joined(const std::vector<std::string>& phrases,
-                   std::string_view between) {
-  std::string text;
-  for (const std::string& p : phrases) {
-    if (!text.empty()) text += between;
-    text += p;
-  }
-  return text;
-}
-
 // What has changed after, then the spectators: "solid silver chloride,
 // white; sodium and nitrate ions unchanged (spectators)".
 std::string afterWords(const Beaker& b) {

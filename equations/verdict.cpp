@@ -86,10 +86,6 @@ std::string nameOf(const Term& t) { return t.formula + chargeText(t.charge); }
 
 std::string sideName(Side s) { return s == Side::left ? "left" : "right"; }
 
-std::string signedNumber(std::int64_t n) {
-  return (n > 0 ? "+" : "") + std::to_string(n);
-}
-
 // The fields a verdict's line names, each as plain text.
 struct Field {
   std::string_view name;
@@ -175,4 +171,8 @@ std::string verdictHtml(const Verdict& v) {
   return writeLine(
       v, [&v](std::string_view name) { return fieldHtml(name, v); },
       [](std::string_view words) { return escapeHtml(words); });
+}
+
+std::string signedNumber(std::int64_t n) {
+  return (n > 0 ? "+" : "") + std::to_string(n);
 }

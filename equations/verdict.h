@@ -90,4 +90,7 @@ std::vector<std::string> atomTable(const Verdict& v);
 // The same table in HTML, or an empty text.
 std::string atomTableHtml(const Verdict& v);
 
+// A charge as a verdict writes it: "+2", "-1", "0".
+std::string signedNumber(std::int64_t n);
+
 #endif  // REACTION_DRILL_EQUATIONS_VERDICT_H_

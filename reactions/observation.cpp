@@ -154,11 +154,5 @@ std::vector<std::string> seen(const FormulaEquations& f) {
 }  // namespace
 
 std::string seenLine(const FormulaEquations& f) {
-  std::string line = "You would see: ";
-  const std::vector<std::string> all = seen(f);
-  for (std::size_t k = 0; k < all.size(); ++k) {
-    if (k > 0) line += "; ";
-    line += all[k];
-  }
-  return line + ".";
+  return "You would see: " + joined(seen(f), "; ") + ".";
 }
