@@ -84,6 +84,7 @@ void Writer::write(std::string_view word, std::size_t& at) {
   std::string text(withoutPunctuation(word));
   std::string_view tail = word.substr(text.size());
   std::size_t after = at + 1;
+  bool tookCharge = false;
   if (tail.empty() && !text.empty() && isDigit(text.back()) &&
       at < line_.size() && line_[at] == ' ') {
     const std::string_view next = wordFrom(after);
@@ -92,6 +93,7 @@ void Writer::write(std::string_view word, std::size_t& at) {
                       charge.size() < next.size() || after == line_.size())) {
       text += charge;
       tail = next.substr(charge.size());
+      tookCharge = true;
     }
   }
   TypedTerm t;
@@ -100,7 +102,7 @@ void Writer::write(std::string_view word, std::size_t& at) {
     return;
   }
   html_ += termHtml(t) + escapeHtml(tail);
-  if (text.size() > withoutPunctuation(word).size()) at = after;
+  if (tookCharge) at = after;
 }
 
 std::string Writer::html() {
