@@ -19,24 +19,19 @@
 #include "quiz_types.h"
 #include "reaction_types.h"
 #include "require.h"
+#include "typed_characters.h"
 
 namespace {
 
 // The character outside ASCII that starts at `text[at]`, by its troff name
-// (\[u00B3]); moves `at` to its last byte. REQUIRES: valid UTF-8 of two or
-// three bytes, as every summary is.
+// (\[u00B3]); moves `at` to its last byte. REQUIRES: valid UTF-8, as every
+// summary is.
 std::string troffGlyph(std::string_view text, std::size_t& at) {
-  const auto lead = static_cast<unsigned char>(text[at]);
-  const std::size_t size = lead >= 0xE0 ? 3 : 2;
-  require(lead >= 0xC2 && lead < 0xF0 && at + size <= text.size(),
-          "a summary holds UTF-8 of two or three bytes");
-  unsigned code = lead & (size == 3 ? 0x0FU : 0x1FU);
-  for (std::size_t k = 1; k < size; ++k) {
-    code = code << 6U | (static_cast<unsigned char>(text[at + k]) & 0x3FU);
-  }
-  at += size - 1;
-  char name[12];
-  std::snprintf(name, sizeof name, "\\[u%04X]", code);
+  const Decoded c = decodeUtf8(text, at);
+  require(c.size > 1, "a summary holds valid UTF-8");
+  at += c.size - 1;
+  char name[16];
+  std::snprintf(name, sizeof name, "\\[u%04X]", static_cast<unsigned>(c.point));
   return name;
 }
 

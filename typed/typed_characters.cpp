@@ -4,13 +4,6 @@
 
 namespace {
 
-// A character decoded from UTF-8: its code point and its bytes, or no bytes
-// for a sequence that is no valid UTF-8.
-struct Decoded {
-  char32_t point = 0;
-  std::size_t size = 0;
-};
-
 // The bytes that `lead` announces; 0 for a byte no character starts with.
 std::size_t announcedSize(unsigned char lead) {
   if (lead < 0x80) return 1;
@@ -28,7 +21,9 @@ bool isValidPoint(char32_t point, std::size_t size) {
          (point < 0xD800 || point > 0xDFFF);
 }
 
-Decoded decode(std::string_view line, std::size_t at) {
+}  // namespace
+
+Decoded decodeUtf8(std::string_view line, std::size_t at) {
   const auto lead = static_cast<unsigned char>(line[at]);
   const std::size_t size = announcedSize(lead);
   if (size == 0 || size > line.size() - at) return {};
@@ -41,6 +36,8 @@ Decoded decode(std::string_view line, std::size_t at) {
   if (!isValidPoint(point, size)) return {};
   return {point, size};
 }
+
+namespace {
 
 // A run of code points that stand for ASCII characters.
 struct StandIn {
@@ -74,7 +71,7 @@ bool isControl(char32_t point) {
 // REQUIRES: 0 < end <= line.size().
 std::size_t characterBefore(std::string_view line, std::size_t end) {
   for (std::size_t size = 2; size <= 4 && size <= end; ++size) {
-    if (decode(line, end - size).size == size) return end - size;
+    if (decodeUtf8(line, end - size).size == size) return end - size;
   }
   return end - 1;
 }
@@ -108,7 +105,7 @@ std::string scriptedChar(char reads, Script script) {
 
 TypedChar typedCharAt(std::string_view line, std::size_t at) {
   if (at >= line.size()) return {};
-  const Decoded c = decode(line, at);
+  const Decoded c = decodeUtf8(line, at);
   if (c.size == 0) return {'\0', Script::plain, 1};
   if (c.point < 0x80) return {static_cast<char>(c.point), Script::plain, 1};
   for (const StandIn& s : standIns) {
@@ -125,7 +122,7 @@ std::string quoteAround(std::string_view line, std::size_t at) {
   for (int k = 0; k < 10 && from > 0; ++k) from = characterBefore(line, from);
   std::string quoted;
   for (int k = 0; k < 20 && from < line.size(); ++k) {
-    const Decoded c = decode(line, from);
+    const Decoded c = decodeUtf8(line, from);
     const bool shown = c.size > 0 && !isControl(c.point);
     quoted += shown ? line.substr(from, c.size) : std::string_view("?");
     from += std::max<std::size_t>(c.size, 1);

@@ -18,6 +18,17 @@ struct TypedChar {
   std::size_t size = 0;  // its bytes on the line; 0 only at the end
 };
 
+// A character decoded from UTF-8: its code point and its bytes, or no bytes
+// for a sequence that is no valid UTF-8.
+struct Decoded {
+  char32_t point = 0;
+  std::size_t size = 0;
+};
+
+// The character that starts at byte `at` of `line`, decoded.
+// REQUIRES: at < line.size().
+Decoded decodeUtf8(std::string_view line, std::size_t at);
+
 // The character that starts at byte `at` of `line`: an ASCII byte, a
 // character of the table above, or another character, or a byte that is no
 // valid UTF-8, which reads as '\0'.

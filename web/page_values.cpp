@@ -18,12 +18,6 @@ val namesOf(const std::vector<std::string_view>& names) {
   return list;
 }
 
-val textsOf(const std::vector<std::string>& texts) {
-  val list = val::array();
-  for (const std::string& text : texts) list.call<void>("push", text);
-  return list;
-}
-
 val richOf(const Rich& r) {
   val out = val::object();
   out.set("text", r.text);

@@ -17,7 +17,6 @@
 [[nodiscard]] bool parseSeed(const std::string& text, std::uint64_t& seed);
 
 emscripten::val namesOf(const std::vector<std::string_view>& names);
-emscripten::val textsOf(const std::vector<std::string>& texts);
 // {text, html}.
 emscripten::val richOf(const Rich& r);
 // [{text, html, indent}].

@@ -30,7 +30,6 @@ const Words = (() => {
     question: (n, count) => 'Question ' + n + (count ? ' of ' + count : '') + ':',
     answerTo: (n) => 'Question ' + n + ':',
     lastOfDrill: (count) => 'That was the last of the ' + plural(count, 'question', 'questions') + '.',
-    typedAs: (prompt, answer) => prompt + ' ' + answer,
     // Only an answer marked "Correct." counts: the score line says so.
     score: (t) => 'Score: ' + t.right + ' of ' + plural(t.answered, 'answer', 'answers') + ' right' +
       (t.afterHint ? ' (' + t.afterHint + ' after a hint)' : '') + ', ' +
