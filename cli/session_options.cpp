@@ -116,11 +116,8 @@ SheetRequest sheetRequest(const SessionOptions& s, std::uint64_t seed) {
   SheetRequest request;
   request.seed = seed;
   request.choice = s.type.value_or(0);
-  request.count = s.count.value_or(defaultSheetQuestions);
-  if (!s.picks.empty()) {
-    request.count = static_cast<std::uint32_t>(s.picks.size());
-    request.picks = s.picks;
-  }
+  request.count = s.questions().value_or(defaultSheetQuestions);
+  request.picks = s.picks;
   if (s.parts != nullptr) request.parts = s.parts->parts;
   if (s.format != nullptr) request.format = s.format;
   return request;

@@ -25,6 +25,13 @@ struct SessionOptions {
   bool worksheet = false;
   const SheetFormat* format = nullptr;   // only with a worksheet
   const SheetPartName* parts = nullptr;  // only with a worksheet
+
+  // How many questions: those picked, else those counted; none: until
+  // input ends.
+  [[nodiscard]] std::optional<std::uint32_t> questions() const {
+    if (!picks.empty()) return static_cast<std::uint32_t>(picks.size());
+    return count;
+  }
 };
 
 // Each reads one option's value into `s`; false, with what is wrong in

@@ -74,41 +74,29 @@ int runQuiz(std::istream& in, std::ostream& out, std::uint64_t seed,
     return exitStatus(out);
   }
   out << quizHint << "\n\n";
-  const QuestionNumbers& picks = settings.session.picks;
-  QuizSession session(seed, choice, picks);
+  QuizSession session(seed, choice, settings.session.picks);
   QuizTotals totals;
-  // The questions picked, else those counted; without either, as many as
-  // are answered.
-  std::optional<std::uint32_t> count;
-  if (!picks.empty()) {
-    count = static_cast<std::uint32_t>(picks.size());
-  } else if (settings.session.count) {
-    count = *settings.session.count;
-  }
-  std::uint32_t answered = 0;
-  std::uint32_t correct = 0;
+  const std::optional<std::uint32_t> count = settings.session.questions();
   std::uint32_t afterHint = 0;
   std::string answer;
-  while (!count || answered < *count) {
+  while (!count || totals.answered() < *count) {
     const QuizQuestion q = session.next();
     std::size_t hintsUsed = 0;
     const Reply reply = ask(in, out, q, answer, hintsUsed);
     if (reply == Reply::deadOutput) return 1;
     if (reply != Reply::answered) break;
-    ++answered;
     const Verdict verdict = markAnswer(q, answer);
     out << verdictText(verdict) << '\n';
     for (const std::string& line : atomTable(verdict)) out << line << '\n';
     totals.add(q.type, session.number(), verdict.grade);
     if (verdict.grade == Grade::right) {
-      ++correct;
       afterHint += hintsUsed > 0 ? 1 : 0;
     } else if (!q.reasons.empty()) {
       writeLines(out, "Why:", q.reasons);
     }
     out << '\n';
   }
-  out << scoreLine(correct, answered, afterHint) << '\n';
+  out << scoreLine(totals.right(), totals.answered(), afterHint) << '\n';
   for (const std::string& line : endLines(totals, seed, choice)) {
     out << line << '\n';
   }

@@ -36,6 +36,8 @@ void QuizTotals::addCounts(unsigned type, const GradeCounts& counts) {
   }
 }
 
+std::uint32_t QuizTotals::answered() const { return sum(byType_[0]); }
+
 std::vector<TotalsRow> QuizTotals::rows() const {
   std::vector<TotalsRow> rows = {rowOf("All types", byType_[0])};
   const std::vector<std::string_view> names = questionTypeMenu();

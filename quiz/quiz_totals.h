@@ -34,6 +34,10 @@ class QuizTotals {
   // REQUIRES: 1 <= type <= questionTypes.
   void addCounts(unsigned type, const GradeCounts& counts);
 
+  // The answers counted, of every grade, and those graded right.
+  [[nodiscard]] std::uint32_t answered() const;
+  [[nodiscard]] std::uint32_t right() const { return byType_[0][0]; }
+
   // The row of all answers, then one for each type answered where there
   // are two or more.
   [[nodiscard]] std::vector<TotalsRow> rows() const;
