@@ -26,16 +26,12 @@ void writeLines(std::ostream& out, std::string_view title,
 // has none; `hintsUsed` counts those asked for.
 void writeHint(std::ostream& out, const QuizQuestion& q,
                std::size_t& hintsUsed) {
-  if (q.hints.empty()) {
-    out << noHintHere << '\n';
-    return;
-  }
-  if (hintsUsed < q.hints.size()) {
-    writeLines(out, "Hint:", q.hints[hintsUsed]);
+  const HintReply reply = nextHint(q, hintsUsed);
+  if (reply.isHint) {
+    writeLines(out, "Hint:", reply.lines);
   } else {
-    out << noHintLeft << '\n';
+    out << reply.lines.front() << '\n';
   }
-  ++hintsUsed;
 }
 
 // Asks `q` and reads the answer into `answer`, giving the next of its hints

@@ -21,6 +21,13 @@ bool isHint(std::string_view answer) { return isCommand(answer, "HINT"); }
 
 bool isEmptyAnswer(std::string_view answer) { return isCommand(answer, ""); }
 
+HintReply nextHint(const QuizQuestion& q, std::size_t& used) {
+  if (q.hints.empty()) return {{std::string(noHintHere)}, false};
+  const std::size_t asked = used++;
+  if (asked < q.hints.size()) return {q.hints[asked], true};
+  return {{std::string(noHintLeft)}, false};
+}
+
 std::string scoreLine(std::uint32_t correct, std::uint32_t answered,
                       std::uint32_t afterHint) {
   std::string line = "Score: " + std::to_string(correct) + " of " +

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "menu.h"
 #include "quiz_types.h"
@@ -34,6 +35,17 @@ bool isEmptyAnswer(std::string_view answer);
 inline constexpr std::string_view noHintLeft = "No more hints are left.";
 inline constexpr std::string_view noHintHere =
     "Hints are given at equation questions.";
+
+// What asking for a hint gives: the lines of the next hint, or the one
+// line that none is left or that the question has none.
+struct HintReply {
+  std::vector<std::string> lines;
+  bool isHint = false;
+};
+
+// The reply to a hint asked for at `q`, where `used` hints were asked for
+// before; counts this one in `used` where `q` has hints.
+HintReply nextHint(const QuizQuestion& q, std::size_t& used);
 
 // "Score: 3 of 5 correct", and "(1 after a hint)" where any right answer
 // came after a hint.

@@ -145,13 +145,7 @@ class PageQuiz {
   // The next hint to the question asked last, line by line in both forms,
   // or that no hint is left, or that it has none.
   emscripten::val hint() {
-    if (asked_.hints.empty()) return formulaTextsOf({std::string(noHintHere)});
-    const std::vector<std::string> lines =
-        hintsUsed_ < asked_.hints.size()
-            ? asked_.hints[hintsUsed_]
-            : std::vector<std::string>{std::string(noHintLeft)};
-    ++hintsUsed_;
-    return formulaTextsOf(lines);
+    return formulaTextsOf(nextHint(asked_, hintsUsed_).lines);
   }
 
  private:
