@@ -91,7 +91,7 @@ Revealed reveal(const DrillQuestion& q, Extras extras) {
   if (extras.formulas) {
     forEachEquation(all, [&](std::string_view heading, const Equation& e) {
       shown.equations.push_back({richText(heading), 0});
-      shown.equations.push_back({{ascii(e), htmlEquation(e)}, 2});
+      shown.equations.push_back({richEquation(e), 2});
     });
   }
   if (extras.reasons) {

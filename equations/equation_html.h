@@ -11,6 +11,8 @@
 #include <string_view>
 
 #include "equation.h"
+#include "equation_text.h"
+#include "rich.h"
 
 // A formula without its charge, such as "Al2(SO4)3", with its charge.
 std::string htmlFormula(std::string_view formula, int charge = 0);
@@ -20,5 +22,10 @@ std::string htmlTerm(const Term& t, bool withState);
 
 // The equation in HTML; without states for an answer that names none.
 std::string htmlEquation(const Equation& e, bool withStates = true);
+
+// The equation in both forms, as text and as HTML.
+inline Rich richEquation(const Equation& e) {
+  return {ascii(e), htmlEquation(e)};
+}
 
 #endif  // REACTION_DRILL_EQUATIONS_EQUATION_HTML_H_

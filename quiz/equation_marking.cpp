@@ -180,6 +180,5 @@ Finding findingOf(const AskedEquation& asked, std::string_view answer) {
 }  // namespace
 
 Verdict markTypedEquation(const AskedEquation& asked, std::string_view answer) {
-  return judge(findingOf(asked, answer),
-               {ascii(asked.right), htmlEquation(asked.right)});
+  return judge(findingOf(asked, answer), richEquation(asked.right));
 }

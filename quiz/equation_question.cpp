@@ -42,7 +42,7 @@ QuizQuestion askEquation(const Reaction& reaction, const FormulaEquations& all,
   QuizQuestion q;
   q.line = reactantsLine(reaction);
   q.prompt = prompt;
-  q.answer = {ascii(equation.right), htmlEquation(equation.right)};
+  q.answer = richEquation(equation.right);
   q.hints = {
       {"(" + t.qtype + ")", "Products, including spectators:  " + t.products},
       {speciesOf(equation.right)}};
