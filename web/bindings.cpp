@@ -187,6 +187,7 @@ void prepare() {
     PageQuiz quiz("0", type, "");
     quiz.next();
     quiz.mark("x");
+    quiz.picture();
   }
 }
 
@@ -216,5 +217,6 @@ EMSCRIPTEN_BINDINGS(reaction_drill) {
       .function("skip", &PageQuiz::skip)
       .function("next", &PageQuiz::next)
       .function("mark", &PageQuiz::mark)
-      .function("hint", &PageQuiz::hint);
+      .function("hint", &PageQuiz::hint)
+      .function("picture", &PageQuiz::picture);
 }

@@ -7,6 +7,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -117,9 +118,8 @@ class PageQuiz {
 
   // The verdict on `answer` to the question asked last, without its line
   // break, in both forms, and how it counts: "right", "close" or "wrong";
-  // the atoms on each side where an equation does not balance, and the
-  // particle picture of an equation question's reaction (both HTML, or
-  // empty); or, for quit, that the quiz ends.
+  // and the atoms on each side where an equation does not balance (HTML,
+  // or empty); or, for quit, that the quiz ends.
   // A hint typed as the answer gives the next hint, as on the console.
   emscripten::val mark(const std::string& answer) {
     emscripten::val out = emscripten::val::object();
@@ -136,11 +136,15 @@ class PageQuiz {
     out.set("html", verdictHtml(verdict));
     out.set("afterHint", right && hintsUsed_ > 0);
     out.set("atoms", atomTableHtml(verdict));
-    out.set("picture", asked_.picture ? asked_.picture() : std::string());
+    marked_ = asked_.picture;
     out.set("reasons", formulaTextsOf(right ? std::vector<std::string>()
                                             : asked_.reasons));
     return out;
   }
+
+  // The particle picture of the reaction of the answer marked last, in
+  // HTML, or empty: drawn only where the page shows it.
+  std::string picture() const { return marked_ ? marked_() : std::string(); }
 
   // The next hint to the question asked last, line by line in both forms,
   // or that no hint is left, or that it has none.
@@ -156,6 +160,7 @@ class PageQuiz {
 
   QuizSession session_;
   QuizQuestion asked_;
+  std::function<std::string()> marked_;  // the picture of the last marked
   std::size_t hintsUsed_ = 0;
 };
 

@@ -7,7 +7,7 @@ const QuizView = (() => {
   let asked = null;
   let number = 0;
   let reasons = [];
-  let picture = '';
+  let pictured = false;  // a verdict is shown, whose picture the core keeps
 
   // `lines` of the core's, each {text, html}, below `heading` in `box`.
   function fill(box, heading, lines) {
@@ -111,16 +111,17 @@ const QuizView = (() => {
   }
 
   // The particle picture of the newest verdict's reaction, from the core's
-  // SVG, or none.
+  // SVG, or none; drawn only when shown.
   function showPictures(shown) {
-    $('quiz-picture').innerHTML = shown ? picture : '';
+    const { program, asking } = Session.state;
+    $('quiz-picture').innerHTML = shown && pictured && program === 'quiz' && asking ? asking.picture() : '';
   }
 
   function settle(n, question, typed, result) {
     $('verdict-of').textContent = Words.answerTo(n);
     $('verdict').innerHTML = result.html;
     $('verdict-atoms').innerHTML = result.atoms;
-    picture = result.picture;
+    pictured = true;
     showPictures($('pictures').checked);
     $('verdict-line').className = result.grade;
     $('verdict-line').hidden = false;
@@ -178,7 +179,7 @@ const QuizView = (() => {
     $('verdict-of').textContent = '';
     $('verdict').textContent = '';
     $('verdict-atoms').replaceChildren();
-    picture = '';
+    pictured = false;
     showPictures(false);
     $('verdict-line').className = '';
     $('verdict-line').hidden = true;
