@@ -52,6 +52,11 @@
     }, undo);
   }
 
+  // The same program and type with a fresh seed; the session again, as
+  // the address says it.
+  const freshSession = () => choose(() => { state.seed = state.core.freshSeed(); }, { seed: '' });
+  const sameAgain = (e) => { e.preventDefault(); choose(() => {}, {}); };
+
   function resumeSession(kept) {
     $('pictures').checked = kept.pictures === true;
     showProgram();
@@ -131,7 +136,7 @@
       if (e.key === 'w' || e.key === 'W') QuizView.why();
       if (e.key === 'h' || e.key === 'H') QuizView.hint();
     });
-    $('repeat').addEventListener('click', (e) => { e.preventDefault(); choose(() => {}, {}); });
+    $('repeat').addEventListener('click', sameAgain);
     wireSummary();
     Typing.wire();
   }
@@ -147,7 +152,7 @@
       const picks = Summary.missed();
       openSheet(Session.worksheet(Session.picked(picks), false, false, '', picks));
     });
-    $('new-quiz').addEventListener('click', () => choose(() => { state.seed = state.core.freshSeed(); }, { seed: '' }));
+    $('new-quiz').addEventListener('click', freshSession);
   }
 
   function wireSession() {
@@ -162,8 +167,8 @@
         state.type = Number($(state.program + '-type').value);
       }, { program: '', type: '' }, showProgram));
     }
-    $('new-seed').addEventListener('click', () => choose(() => { state.seed = state.core.freshSeed(); }, { seed: '' }));
-    $('link').addEventListener('click', (e) => { e.preventDefault(); choose(() => {}, {}); });
+    $('new-seed').addEventListener('click', freshSession);
+    $('link').addEventListener('click', sameAgain);
     $('print').addEventListener('click', printWorksheet);
     $('count').addEventListener('input', () => { if (sheetCount()) Controls.notice({ sheet: '' }); });
     window.addEventListener('hashchange', () => {

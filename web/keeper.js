@@ -62,6 +62,7 @@ const Keeper = (() => {
     }
   }
 
+  // Whether the records or states `a` and `b` name the same session.
   const sameSession = (a, b) => ['program', 'seed', 'type', 'count', 'picks'].every((k) => a[k] === b[k]);
 
   // Another tab's write: a quiz of its own, under way, is one this tab's
@@ -173,7 +174,7 @@ const Keeper = (() => {
   }
 
   return {
-    read, stored, sendTo, listen, settle, totals, begin, adopt, setPictures, asked, revealed, answered, ended, maxRecent,
+    read, stored, sendTo, listen, settle, totals, begin, adopt, setPictures, asked, revealed, answered, ended, maxRecent, sameSession,
     current: () => record,
   };
 })();

@@ -38,7 +38,7 @@ const Session = (() => {
 
   // Whether `s` names the session the page is in.
   function isCurrent(s) {
-    return ['program', 'seed', 'type', 'count', 'picks'].every((k) => s[k] === state[k]);
+    return Keeper.sameSession(s, state);
   }
 
   function readType(program, type, problems) {
