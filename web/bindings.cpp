@@ -84,19 +84,19 @@ std::string canonicalPicks(const std::string& text) {
 // a bad one.
 bool requestOf(const std::string& seedText, unsigned choice, unsigned types,
                std::uint32_t count, const std::string& parts,
-               const std::string& page, const std::string& picks,
+               const std::string& page, const std::string& picks, bool linked,
                SheetRequest& request) {
   std::uint64_t seed = 0;
   const SheetPartName* only = findParts(parts);
   QuestionNumbers numbers;
   if (!parseSeed(seedText, seed) || choice > types || count == 0 ||
       count > maxSheetQuestions || (!parts.empty() && only == nullptr) ||
-      page.size() > maxPage ||
-      (!picks.empty() && !readQuestionNumbers(picks, numbers))) {
+      page.size() > maxPage || !readPicks(picks, numbers)) {
     return false;
   }
   request = {seed, choice, count, {}, SheetParts::both, findFormat("html"),
              page};
+  request.linked = linked;
   if (!numbers.empty()) request.count = numbers.size();
   request.picks = std::move(numbers);
   if (only != nullptr) request.parts = only->parts;
@@ -113,11 +113,10 @@ std::string drillSheet(const std::string& seed, unsigned choice,
                        const std::string& parts, const std::string& page,
                        bool linked) {
   SheetRequest request;
-  if (!requestOf(seed, choice, reactionTypes, count, parts, page, "",
+  if (!requestOf(seed, choice, reactionTypes, count, parts, page, "", linked,
                  request)) {
     return {};
   }
-  request.linked = linked;
   return drillWorksheet(request, {formulas, false, pictures});
 }
 
@@ -126,11 +125,10 @@ std::string quizSheet(const std::string& seed, unsigned choice,
                       const std::string& page, const std::string& picks,
                       bool linked) {
   SheetRequest request;
-  if (!requestOf(seed, choice, questionTypes, count, parts, page, picks,
+  if (!requestOf(seed, choice, questionTypes, count, parts, page, picks, linked,
                  request)) {
     return {};
   }
-  request.linked = linked;
   return quizWorksheet(request);
 }
 
@@ -142,8 +140,7 @@ std::string address(const std::string& page, const std::string& program,
   std::uint64_t seed = 0;
   QuestionNumbers numbers;
   if (!parseSeed(seedText, seed) || (program != "drill" && program != "quiz") ||
-      page.size() > maxPage ||
-      (!picks.empty() && !readQuestionNumbers(picks, numbers))) {
+      page.size() > maxPage || !readPicks(picks, numbers)) {
     return {};
   }
   return pageAddress(page, program, seed, type, count, numbers);

@@ -73,12 +73,18 @@ class PageDrill {
   DrillSession session_;
 };
 
-// The question numbers of `text`, as readQuestionNumbers reads them; none
-// for an empty text.
-// REQUIRES: an empty text, or one readQuestionNumbers takes.
+// Reads the question numbers of `text` into `picks` as readQuestionNumbers
+// does, an empty text as none; false for a text it cannot read.
+[[nodiscard]] inline bool readPicks(const std::string& text,
+                                    QuestionNumbers& picks) {
+  return text.empty() || readQuestionNumbers(text, picks);
+}
+
+// The question numbers of `text`, as readPicks reads them.
+// REQUIRES: a text readPicks takes.
 inline QuestionNumbers picksOf(const std::string& text) {
   QuestionNumbers picks;
-  require(text.empty() || readQuestionNumbers(text, picks),
+  require(readPicks(text, picks),
           "the page asks only for questions it has read");
   return picks;
 }
