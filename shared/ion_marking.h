@@ -59,6 +59,8 @@ inline Verdict markCompoundFormula(const Ion& rp, const Ion& rn,
   return ion_detail::markFormula(richFormula(rp, rn), input);
 }
 
+// The marks above written as a line, for the tests and the fuzzer, which
+// read marking as text; the quizzes keep their verdicts as data.
 inline bool Ion::getResponse(std::string_view input, std::ostream& out) const {
   return ion_detail::written(markIonFormula(*this, input), out);
 }
