@@ -135,11 +135,7 @@ TEST(Chemistry, ReasonsOfEachType) {
   for (const auto& e : examples) {
     std::vector<std::string> all = reasons(e.reaction);
     all.pop_back();
-    std::string joined;
-    for (const std::string& r : all) {
-      joined += (joined.empty() ? "" : " | ") + r;
-    }
-    EXPECT_EQ(joined, e.reasons);
+    EXPECT_EQ(joined(all, " | "), e.reasons);
   }
 }
 
